@@ -1,0 +1,36 @@
+# Quick start: `make run` builds and starts Sockwright; `make test` builds and runs every test.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+RUNTIME_DIR ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/sockwright
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build run test benchmark gallery sanitize clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+configure: deps
+	@if [ ! -f $(BUILD_DIR)/build.ninja ]; then \
+	    cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS); \
+	fi
+
+build: configure
+	@cmake --build $(BUILD_DIR)
+
+test: build
+	@cd $(BUILD_DIR) && ctest --output-on-failure
+
+run: build
+	@tools/run-sockwright.sh $(BUILD_DIR) "$(RUNTIME_DIR)"
+
+benchmark: build
+	@$(BUILD_DIR)/tests/benchmarks/sockwright_benchmarks
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, in a build of its own.
+sanitize:
+	@$(MAKE) test BUILD_DIR=build-sanitize BUILD_TYPE=Debug CMAKE_FLAGS="-DSOCKWRIGHT_SANITIZE=ON -DSOCKWRIGHT_BUILD_BENCHMARKS=OFF"
+
+clean:
+	@rm -rf $(BUILD_DIR)

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <vector>
+
+#include "model/Character.h"
+#include "model/Runeword.h"
+#include "model/RunewordList.h"
+
+namespace sockwright {
+
+// Decides which runewords are listed for a character's selections. Holds no state of its own.
+class RunewordFilter {
+public:
+    explicit RunewordFilter(const Character& character) : character_(character) {}
+
+    bool runeLogicMatches(const Runeword& runeword) const;
+    bool runewordIsListed(const Runeword& runeword) const;
+    // The listed runewords in list order; the pointers refer into the given list.
+    std::vector<const Runeword*> listedRunewords(const RunewordList& runewords) const;
+
+private:
+    const Character& character_;
+};
+
+}  // namespace sockwright

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "model/ProgramState.h"
+
+namespace sockwright {
+
+// Fills the accounts, current account and character, switches and program version from
+// settings.dat in the state's data folder. Never fails: whatever cannot be read gives defaults,
+// and afterwards there is at least one account and the current character is a slot in use.
+void loadSettings(ProgramState& state);
+
+// Reads a version 1.1 settings text from the reading position. Fails when the file ends, or
+// holds an empty line, inside the header or an account block; keeps what was read.
+bool readSettingsBody(std::string_view buffer, std::size_t& position, ProgramState& state);
+
+// The whole settings file as the program writes it.
+std::string settingsFileText(const ProgramState& state);
+
+// Writes settings.dat through a temporary file renamed over the old one. False when anything
+// fails; the old file is then unchanged.
+bool saveSettings(const ProgramState& state);
+
+}  // namespace sockwright

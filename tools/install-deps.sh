@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Sockwright needs to build, test and run; quick when all are there.
+set -euo pipefail
+
+packages=(
+    g++ cmake ninja-build pkg-config
+    libgtest-dev libbenchmark-dev
+    qt6-base-dev libxkbcommon-dev qt6-qpa-plugins
+    fontconfig fonts-dejavu-core
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[[ $(id -u) -eq 0 ]] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
