@@ -6,7 +6,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libbenchmark-dev
     qt6-base-dev libxkbcommon-dev qt6-qpa-plugins
-    fontconfig fonts-dejavu-core
+    fontconfig fonts-dejavu-core fonts-quattrocento
 )
 
 missing=()

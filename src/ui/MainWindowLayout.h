@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+
+namespace sockwright::layout {
+
+// Pixel rectangles of the main window. The background picture's frames and the window's
+// controls are both placed from this one table, so they cannot drift apart.
+struct Rect {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+inline constexpr int kBackgroundWidth = 709;
+inline constexpr int kBackgroundHeight = 563;
+inline constexpr int kClientWidth = 708;
+inline constexpr int kClientHeight = 557;
+
+inline constexpr Rect kLogo{6, 3, 116, 54};
+inline constexpr Rect kTitle{238, 6, 231, 46};
+inline constexpr Rect kUpdate{536, 8, 125, 42};
+inline constexpr Rect kAbout{669, 2, 35, 56};
+
+// The frame around the column headings and the list, with a line between the two.
+inline constexpr Rect kListFrame{44, 60, 620, 126};
+inline constexpr int kListFrameDividerY = 80;
+inline constexpr Rect kColumnHeadings{49, 64, 605, 16};
+// Left edges of the four columns, relative to the list's left edge, and the last right edge.
+inline constexpr std::array<int, 4> kColumnLeft{0, 150, 360, 435};
+inline constexpr int kColumnsRight = 605;
+inline constexpr Rect kRunewordList{49, 82, 610, 100};
+inline constexpr int kRunewordRowHeight = 20;
+
+inline constexpr Rect kCharacterLine{49, 190, 560, 16};
+inline constexpr Rect kUp{622, 192, 17, 11};
+inline constexpr Rect kDown{642, 192, 17, 11};
+
+inline constexpr int kRuneSlotCount = 6;
+inline constexpr int kRuneSlotPitch = 40;
+constexpr Rect runeSlotFrame(int index) { return {10, 212 + kRuneSlotPitch * index, 40, 40}; }
+constexpr Rect runeSlot(int index) { return {12, 214 + kRuneSlotPitch * index, 38, 38}; }
+inline constexpr Rect kLevelBadge{4, 454, 56, 36};
+
+inline constexpr Rect kDetailsFrame{66, 208, 636, 286};
+inline constexpr Rect kDetailsPanel{72, 214, 624, 274};
+
+inline constexpr Rect kSelectEquipment{12, 504, 167, 30};
+inline constexpr Rect kSelectRunes{189, 504, 91, 30};
+inline constexpr Rect kSelectCharacter{290, 504, 163, 30};
+inline constexpr Rect kOk{629, 505, 69, 29};
+inline constexpr Rect kContactLine{4, 540, 700, 14};
+
+// Corner radius of the olive frames.
+inline constexpr int kFrameRadius = 6;
+
+}  // namespace sockwright::layout

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QFont>
+
+namespace sockwright {
+
+inline constexpr const char* kSkinFontFace = "Exocet";
+// The free face that stands in for Exocet when it is not installed (Debian fonts-quattrocento).
+inline constexpr const char* kSkinFontSubstitute = "Quattrocento";
+
+// Lets Qt draw "Exocet" text in the substitute face when Exocet itself is missing.
+void installSkinFontSubstitute();
+// Whether the real Exocet face is installed, in any character set.
+bool skinFontInstalled();
+// The Exocet font at a size given in tenths of a point (110 is 11 points).
+QFont skinFont(int pointSizeTenths);
+
+}  // namespace sockwright
