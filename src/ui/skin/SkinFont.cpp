@@ -1,6 +1,7 @@
 #include "ui/skin/SkinFont.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 
 namespace sockwright {
 
