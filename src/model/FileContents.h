@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string>
 
+#include "model/MessageSink.h"
+
 namespace sockwright {
 
 enum class FileReadStatus { Read, CannotOpen, OutOfMemory };
@@ -14,5 +16,9 @@ struct FileContents {
 
 // Reads a whole file into memory.
 FileContents readWholeFile(const std::filesystem::path& path);
+
+// Tells the user why a data file could not be read: "Failed to open rune data file" or
+// "Failed to allocate enough memory".
+void showReadFailure(FileReadStatus status, MessageSink& messages);
 
 }  // namespace sockwright

@@ -14,7 +14,8 @@ namespace sockwright {
 inline constexpr const char* kCorruptRunewordFileMessage = "Corrupt Runeword file";
 
 struct RunewordFileParse {
-    // How many numbers of the version line read (0..3) and their values.
+    // How many numbers of the version line read (0..3) and their values; 0 for a file of one
+    // line, which holds nothing to read.
     int versionNumbersRead = 0;
     RuneDataVersion version{0, 0, 0};
     // The entries, or nullptr when the version line did not read and so no entry was read.

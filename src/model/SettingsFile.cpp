@@ -1,11 +1,430 @@
-// Placeholder until the settings reader and writer land.
 #include "model/SettingsFile.h"
 
-namespace sockwright {
+#include <fcntl.h>
+#include <unistd.h>
 
-void loadSettings(ProgramState& state) { state.accounts.createDefaultAccounts(); }
-bool readSettingsBody(std::string_view, std::size_t&, ProgramState&) { return false; }
-std::string settingsFileText(const ProgramState&) { return {}; }
-bool saveSettings(const ProgramState&) { return false; }
+#include <array>
+#include <cerrno>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <system_error>
+
+#include "model/CharacterClass.h"
+#include "model/FileContents.h"
+#include "model/LineReader.h"
+
+namespace sockwright {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kSettingsFileName = "settings.dat";
+constexpr const char* kBackupSuffix = ".bak";
+constexpr const char* kTemporarySuffix = ".tmp";
+constexpr const char* kNoName = "NoName";
+constexpr const char* kNoRealm = "NoRealm";
+
+// ---- Numbers -------------------------------------------------------------------------------
+// The readers look only inside the line they are given and give up on a value that does not
+// fit in 32 bits, so the caller can fall back to the field's default.
+
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+int hexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+void skipSpaces(std::string_view text, std::size_t& at) {
+    while (at < text.size() && isSpace(text[at])) ++at;
+}
+
+// Blanks, an optional sign, decimal digits; what follows the digits is ignored.
+std::optional<std::int32_t> parseDecimal(std::string_view text, std::size_t& at) {
+    std::size_t cursor = at;
+    skipSpaces(text, cursor);
+    bool negative = false;
+    if (cursor < text.size() && (text[cursor] == '+' || text[cursor] == '-')) {
+        negative = text[cursor++] == '-';
+    }
+    if (cursor >= text.size() || !isDigit(text[cursor])) return std::nullopt;
+
+    constexpr std::int64_t kLargestMagnitude = std::int64_t{1} << 31;
+    std::int64_t magnitude = 0;
+    for (; cursor < text.size() && isDigit(text[cursor]); ++cursor) {
+        magnitude = magnitude * 10 + (text[cursor] - '0');
+        if (magnitude > kLargestMagnitude) return std::nullopt;
+    }
+    if (!negative && magnitude > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
+    at = cursor;
+    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+}
+
+std::optional<std::int32_t> parseDecimal(std::string_view text) {
+    std::size_t at = 0;
+    return parseDecimal(text, at);
+}
+
+// Blanks, an optional plus, an optional "0x" or "0X", hexadecimal digits in either case.
+std::optional<std::uint32_t> parseHex(std::string_view text) {
+    std::size_t at = 0;
+    skipSpaces(text, at);
+    if (at < text.size() && text[at] == '+') ++at;
+    if (at + 2 < text.size() && text[at] == '0' && (text[at + 1] == 'x' || text[at + 1] == 'X') &&
+        hexDigitValue(text[at + 2]) >= 0) {
+        at += 2;
+    }
+    if (at >= text.size() || hexDigitValue(text[at]) < 0) return std::nullopt;
+
+    std::uint32_t value = 0;
+    for (; at < text.size() && hexDigitValue(text[at]) >= 0; ++at) {
+        if (value > 0x0FFFFFFFu) return std::nullopt;
+        value = (value << 4) | static_cast<std::uint32_t>(hexDigitValue(text[at]));
+    }
+    return value;
+}
+
+// Reads "major.minor.build", storing each number the moment it is read; returns how many were.
+int readVersionNumbers(std::string_view line, ProgramVersion& version) {
+    std::array<std::int32_t*, 3> fields{&version.major, &version.minor, &version.build};
+    std::size_t at = 0;
+    int count = 0;
+    for (std::int32_t* field : fields) {
+        if (count > 0) {
+            if (at >= line.size() || line[at] != '.') break;
+            ++at;
+        }
+        const auto number = parseDecimal(line, at);
+        if (!number) break;
+        *field = *number;
+        ++count;
+    }
+    return count;
+}
+
+// ---- Reading -------------------------------------------------------------------------------
+
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+// A number line that does not parse gives the field the value a new slot holds.
+const Character kDefaultSlot{};
+
+std::int32_t decimalOr(const std::string& text, std::int32_t fallback) {
+    return parseDecimal(text).value_or(fallback);
+}
+std::uint32_t hexOr(const std::string& text, std::uint32_t fallback) {
+    return parseHex(text).value_or(fallback);
+}
+
+using SlotFieldReader = void (*)(Character&, const std::string&);
+
+// The eleven lines of a slot, in file order.
+constexpr std::array<SlotFieldReader, 11> kSlotFieldReaders{
+    [](Character& slot, const std::string& text) { slot.inUse = decimalOr(text, 0) > 0; },
+    [](Character& slot, const std::string& text) { slot.name = text; },
+    [](Character& slot, const std::string& text) { slot.level = decimalOr(text, kDefaultSlot.level); },
+    [](Character& slot, const std::string& text) {
+        slot.characterClass = decimalOr(text, kDefaultSlot.characterClass);
+    },
+    [](Character& slot, const std::string& text) {
+        slot.characterType = decimalOr(text, kDefaultSlot.characterType);
+    },
+    [](Character& slot, const std::string& text) {
+        slot.runeCountFilter = decimalOr(text, kDefaultSlot.runeCountFilter);
+    },
+    [](Character& slot, const std::string& text) {
+        slot.runeLogic = static_cast<RuneLogic>(decimalOr(text, static_cast<std::int32_t>(kDefaultSlot.runeLogic)));
+    },
+    [](Character& slot, const std::string& text) { slot.runes.rows[0] = hexOr(text, kDefaultSlot.runes.rows[0]); },
+    [](Character& slot, const std::string& text) { slot.runes.rows[1] = hexOr(text, kDefaultSlot.runes.rows[1]); },
+    [](Character& slot, const std::string& text) { slot.runes.rows[2] = hexOr(text, kDefaultSlot.runes.rows[2]); },
+    [](Character& slot, const std::string& text) { slot.equipment = hexOr(text, kDefaultSlot.equipment); },
+};
+
+bool readSlot(std::string_view buffer, std::size_t& position, Character& slot) {
+    std::string text;
+    for (const SlotFieldReader readField : kSlotFieldReaders) {
+        if (!readLine(buffer, position, text)) return false;
+        readField(slot, text);
+    }
+    return true;
+}
+
+// Reads account blocks up to the end of the list. False when a block is cut short; an account
+// whose name and realm were read stays, with defaults for the slot lines it did not get.
+bool readAccountBlocks(std::string_view buffer, std::size_t& position, AccountList& accounts,
+                       const std::string& wantedName, const std::string& wantedRealm,
+                       Account*& matched) {
+    std::string name;
+    std::string realm;
+    while (readLine(buffer, position, name)) {
+        if (!readLine(buffer, position, realm)) return false;
+        Account& account = accounts.appendAccount();
+        account.name = name;
+        account.realm = realm;
+        if (equalsIgnoringAsciiCase(name, wantedName) && equalsIgnoringAsciiCase(realm, wantedRealm)) {
+            matched = &account;
+        }
+        for (Character& slot : account.characters) {
+            if (!readSlot(buffer, position, slot)) return false;
+        }
+    }
+    return true;
+}
+
+std::string_view firstLine(std::string_view bytes) {
+    return bytes.substr(0, bytes.find_first_of(std::string_view("\n\0", 2)));
+}
+
+// True when nothing but line ends and blanks follows the position: the file was read in full.
+bool onlyBlankLinesFrom(std::string_view bytes, std::size_t position) {
+    for (std::size_t at = position; at < bytes.size(); ++at) {
+        if (!isSpace(bytes[at]) && bytes[at] != '\0') return false;
+    }
+    return true;
+}
+
+// Reads a whole settings file; false when part of it was not taken in (an old or unknown
+// version, or a file cut short).
+bool readSettingsText(std::string_view bytes, ProgramState& state) {
+    ProgramVersion& version = state.settings.programVersion;
+    const int numbers = readVersionNumbers(firstLine(bytes), version);
+    if (numbers < 3 || version.major != 1 || version.minor != 1) return false;
+    std::size_t position = 0;
+    return readSettingsBody(bytes, position, state) && onlyBlankLinesFrom(bytes, position);
+}
+
+// Moves the slots in use to the front, keeping their order, and the free slots behind them;
+// returns where each former slot went.
+std::array<int, kCharacterSlots> packSlotsInUse(Account& account) {
+    std::array<Character, kCharacterSlots> packed;
+    std::array<int, kCharacterSlots> movedTo{};
+    int next = 0;
+    for (const bool inUse : {true, false}) {
+        for (int slot = 0; slot < kCharacterSlots; ++slot) {
+            if (account.characters[slot].inUse != inUse) continue;
+            movedTo[slot] = next;
+            packed[next++] = std::move(account.characters[slot]);
+        }
+    }
+    account.characters = std::move(packed);
+    return movedTo;
+}
+
+void bringSlotsIntoRange(Account& account) {
+    for (Character& slot : account.characters) {
+        if (!isCharacterClass(slot.characterClass)) slot.characterClass = 0;
+        if (!isCharacterType(slot.characterType)) slot.characterType = kExpansionCharacter;
+    }
+}
+
+bool isSlot(std::int32_t slot) { return slot >= 0 && slot < kCharacterSlots; }
+
+// Makes whatever was read satisfy what the rest of the program relies on: at least one account,
+// a current account from the list, slots in use as a prefix starting at slot 0, and a current
+// character in a slot in use.
+void bringAccountsIntoRange(AccountList& accounts) {
+    if (accounts.empty()) {
+        accounts.createDefaultAccounts();
+        return;
+    }
+    Account* current = accounts.currentAccount();
+    if (accounts.indexOf(current) < 0) current = accounts.head();
+    std::int32_t currentCharacter = accounts.currentCharacter();
+
+    for (const auto& account : accounts.accounts()) {
+        bringSlotsIntoRange(*account);
+        const auto movedTo = packSlotsInUse(*account);
+        account->characters[0].inUse = true;
+        if (account.get() == current && isSlot(currentCharacter)) {
+            currentCharacter = movedTo[currentCharacter];
+        }
+    }
+    if (!isSlot(currentCharacter) || !current->characters[currentCharacter].inUse) currentCharacter = 0;
+    accounts.setCurrent(current, currentCharacter);
+}
+
+// ---- Writing -------------------------------------------------------------------------------
+
+void appendLine(std::string& out, std::string_view line) {
+    out += line;
+    out += '\n';
+}
+
+// A text goes on one line: it is cut at its first line break or zero byte, and an empty text
+// is written as the replacement so that the line does not end the file when read back.
+void appendText(std::string& out, std::string_view text, const char* replacement) {
+    text = text.substr(0, text.find_first_of(std::string_view("\r\n\0", 3)));
+    appendLine(out, text.empty() ? std::string_view(replacement) : text);
+}
+
+void appendDecimal(std::string& out, std::int32_t value) { appendLine(out, std::to_string(value)); }
+
+void appendHex(std::string& out, std::uint32_t value) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    char digits[8];
+    int count = 0;
+    do {
+        digits[count++] = kDigits[value & 0xF];
+        value >>= 4;
+    } while (value != 0);
+    while (count > 0) out += digits[--count];
+    out += '\n';
+}
+
+void appendSlot(std::string& out, const Character& slot) {
+    appendDecimal(out, slot.inUse ? 1 : 0);
+    appendText(out, slot.name, kNoName);
+    appendDecimal(out, slot.level);
+    appendDecimal(out, slot.characterClass);
+    appendDecimal(out, slot.characterType);
+    appendHex(out, static_cast<std::uint32_t>(slot.runeCountFilter));
+    appendHex(out, static_cast<std::uint32_t>(slot.runeLogic));
+    for (const std::uint32_t row : slot.runes.rows) appendHex(out, row);
+    appendHex(out, slot.equipment);
+}
+
+// ---- Replacing a file ----------------------------------------------------------------------
+
+bool writeAll(int descriptor, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// Makes a finished rename survive a crash; a failure here does not undo the save.
+void syncFolder(const fs::path& folder) {
+    const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) return;
+    ::fsync(descriptor);
+    ::close(descriptor);
+}
+
+// Writes the bytes to a temporary file beside the target and renames it over the target, so
+// the target holds either its old contents or all of the new ones.
+bool replaceFileContents(const fs::path& target, std::string_view bytes) {
+    fs::path temporary = target;
+    temporary += kTemporarySuffix;
+    // A temporary file left by an earlier crash is ours to replace; a folder of that name stays.
+    ::unlink(temporary.c_str());
+    const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (descriptor < 0) return false;
+
+    bool written = writeAll(descriptor, bytes) && ::fsync(descriptor) == 0;
+    written = ::close(descriptor) == 0 && written;
+    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    syncFolder(target.parent_path());
+    return true;
+}
+
+// Keeps the settings file as it is on disk in settings.dat.bak.
+bool backUpSettingsFile(const fs::path& file) {
+    std::error_code error;
+    if (!fs::exists(file, error)) return !error;
+    const FileContents old = readWholeFile(file);
+    if (old.status != FileReadStatus::Read) return false;
+    fs::path backup = file;
+    backup += kBackupSuffix;
+    return replaceFileContents(backup, old.bytes);
+}
+
+}  // namespace
+
+void loadSettings(ProgramState& state) {
+    Settings& settings = state.settings;
+    settings.programVersion = kSettingsFileVersion;
+    settings.keepBackupBeforeSave = false;
+    state.accounts.clear();
+
+    const fs::path file = state.dataFolder / kSettingsFileName;
+    const FileContents contents = readWholeFile(file);
+    if (contents.status == FileReadStatus::Read) {
+        settings.keepBackupBeforeSave = !readSettingsText(contents.bytes, state);
+    } else {
+        // A file that is there but cannot be read must not be replaced unseen.
+        std::error_code error;
+        settings.keepBackupBeforeSave = fs::exists(file, error);
+    }
+    bringAccountsIntoRange(state.accounts);
+}
+
+bool readSettingsBody(std::string_view buffer, std::size_t& position, ProgramState& state) {
+    Settings& settings = state.settings;
+    std::string text;
+    if (!readLine(buffer, position, text)) return false;
+    readVersionNumbers(text, settings.programVersion);
+    if (!readLine(buffer, position, text)) return false;
+    settings.checkForUpdates = decimalOr(text, 1) > 0;
+    if (!readLine(buffer, position, text)) return false;
+    settings.remindMissingFont = decimalOr(text, 1) > 0;
+
+    std::string wantedName;
+    std::string wantedRealm;
+    if (!readLine(buffer, position, wantedName) || !readLine(buffer, position, wantedRealm) ||
+        !readLine(buffer, position, text)) {
+        return false;
+    }
+    const std::int32_t currentCharacter = decimalOr(text, 0);
+
+    AccountList& accounts = state.accounts;
+    Account* matched = nullptr;
+    const bool complete = readAccountBlocks(buffer, position, accounts, wantedName, wantedRealm, matched);
+    if (complete && matched == nullptr) matched = accounts.head();
+    accounts.setCurrent(matched, currentCharacter);
+    return complete;
+}
+
+std::string settingsFileText(const ProgramState& state) {
+    const AccountList& accounts = state.accounts;
+    const Settings& settings = state.settings;
+    std::string out;
+    out.reserve(64 + accounts.size() * 1024);
+
+    appendLine(out, std::to_string(kSettingsFileVersion.major) + '.' +
+                        std::to_string(kSettingsFileVersion.minor) + '.' +
+                        std::to_string(kSettingsFileVersion.build));
+    appendDecimal(out, settings.checkForUpdates ? 1 : 0);
+    appendDecimal(out, settings.remindMissingFont ? 1 : 0);
+    const Account* current = accounts.currentAccount();
+    appendText(out, current ? std::string_view(current->name) : std::string_view(), kNoName);
+    appendText(out, current ? std::string_view(current->realm) : std::string_view(), kNoRealm);
+    appendDecimal(out, accounts.currentCharacter());
+
+    for (const auto& account : accounts.accounts()) {
+        appendText(out, account->name, kNoName);
+        appendText(out, account->realm, kNoRealm);
+        for (const Character& slot : account->characters) appendSlot(out, slot);
+    }
+    return out;
+}
+
+bool saveSettings(ProgramState& state) {
+    const fs::path file = state.dataFolder / kSettingsFileName;
+    if (state.settings.keepBackupBeforeSave && !backUpSettingsFile(file)) return false;
+    if (!replaceFileContents(file, settingsFileText(state))) return false;
+    state.settings.keepBackupBeforeSave = false;
+    return true;
+}
 
 }  // namespace sockwright

@@ -21,7 +21,8 @@ bool readSettingsBody(std::string_view buffer, std::size_t& position, ProgramSta
 std::string settingsFileText(const ProgramState& state);
 
 // Writes settings.dat through a temporary file renamed over the old one. False when anything
-// fails; the old file is then unchanged.
-bool saveSettings(const ProgramState& state);
+// fails; the old file is then unchanged. When the file on disk was not read in full
+// (settings.keepBackupBeforeSave), it is first copied to settings.dat.bak and the flag cleared.
+bool saveSettings(ProgramState& state);
 
 }  // namespace sockwright
