@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+#include <QAbstractButton>
+#include <QPixmap>
+
+class QPainter;
+
+namespace sockwright {
+
+struct Account;
+struct Character;
+struct ClassImages;
+
+// One character slot of an account: picture, name, level and class, type; framed when selected.
+class CharacterCard : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit CharacterCard(const ClassImages& classImages, QWidget* parent = nullptr);
+
+    bool selected = false;
+    const Character* character = nullptr;
+
+    // Replaces the portrait with char/<name><account><realm>.bmp for the card's character,
+    // or with none (the class picture is then drawn).
+    void loadPortrait(const Account& account);
+    const QPixmap& portrait() const;
+
+    // The portrait file of a character in an account, or nothing when a name could leave char/.
+    static std::optional<std::filesystem::path> portraitPath(const Character& character,
+                                                             const Account& account);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void drawCharacter(QPainter& painter) const;
+    void drawSelectionFrame(QPainter& painter) const;
+
+    const ClassImages& classImages_;
+    QPixmap portrait_;
+};
+
+}  // namespace sockwright

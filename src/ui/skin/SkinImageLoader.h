@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+#include <QPixmap>
+
+namespace sockwright {
+
+class MessageSink;
+class RuneTable;
+struct SkinImages;
+
+// Whether a name may become part of a file name in bmp/ or char/: no folder separator, no NUL.
+bool isSafeImageName(std::string_view name);
+
+// Loads a bitmap file; a null pixmap when the file is missing or unreadable.
+QPixmap loadImage(const std::filesystem::path& path);
+
+// Fills every table from bmp/ and char/ below the current folder, in this order: the 33 rune
+// pairs (plain, then "sel"), the Blank pair, the 19 equipment pairs, the seven class pictures.
+// Each picture that fails is reported through messages and left empty; a rune slot that the
+// rune table does not hold is skipped without a message.
+void loadSkinImages(const RuneTable& runeTable, SkinImages& images, MessageSink& messages);
+
+}  // namespace sockwright

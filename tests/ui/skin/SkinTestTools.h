@@ -1,0 +1,85 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QWidget>
+
+namespace sockwright::testing {
+
+// Makes a folder the current one for the life of the object.
+class CurrentFolder {
+public:
+    explicit CurrentFolder(const std::filesystem::path& folder) : previous_(QDir::currentPath()) {
+        QDir::setCurrent(QString::fromStdString(folder.string()));
+    }
+    ~CurrentFolder() { QDir::setCurrent(previous_); }
+
+private:
+    QString previous_;
+};
+
+inline QPixmap solidPixmap(QSize size, const QColor& colour) {
+    QPixmap pixmap(size);
+    pixmap.fill(colour);
+    return pixmap;
+}
+
+inline void writeBitmap(const std::filesystem::path& file, QSize size, const QColor& colour) {
+    std::filesystem::create_directories(file.parent_path());
+    solidPixmap(size, colour).save(QString::fromStdString(file.string()), "BMP");
+}
+
+// What the widget itself paints, transparent where it paints nothing.
+inline QImage render(QWidget& widget) {
+    QImage image(widget.size(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+inline int countPixels(const QImage& image, const std::function<bool(QRgb)>& test, QRect area = {}) {
+    area = area.isNull() ? image.rect() : area & image.rect();
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) count += test(image.pixel(x, y)) ? 1 : 0;
+    return count;
+}
+
+inline bool isInk(QRgb pixel) { return qAlpha(pixel) == 255 && (pixel & 0xFFFFFF) != 0; }
+
+// The smallest rectangle holding every pixel of ink.
+inline QRect inkBounds(const QImage& image) {
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (isInk(image.pixel(x, y))) bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+// Runs of pixel rows holding ink inside an area: one per line of capitals.
+inline int inkBands(const QImage& image, QRect area) {
+    int bands = 0;
+    bool inBand = false;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const bool ink = countPixels(image, isInk, QRect(area.left(), y, area.width(), 1)) > 0;
+        bands += ink && !inBand ? 1 : 0;
+        inBand = ink;
+    }
+    return bands;
+}
+
+inline void click(QWidget& widget, Qt::MouseButton button = Qt::LeftButton) {
+    const QPointF at(widget.width() / 2.0, widget.height() / 2.0);
+    QMouseEvent press(QEvent::MouseButtonPress, at, widget.mapToGlobal(at), button, button, {});
+    QMouseEvent release(QEvent::MouseButtonRelease, at, widget.mapToGlobal(at), button, {}, {});
+    QCoreApplication::sendEvent(&widget, &press);
+    QCoreApplication::sendEvent(&widget, &release);
+}
+
+}  // namespace sockwright::testing
