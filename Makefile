@@ -25,6 +25,11 @@ test: build
 run: build
 	@tools/run-sockwright.sh $(BUILD_DIR) "$(RUNTIME_DIR)"
 
+# Every picture and every skinned control in its states, on one sheet: $(BUILD_DIR)/gallery.png.
+gallery: configure
+	@cmake --build $(BUILD_DIR) --target gallery
+	@$(BUILD_DIR)/tools/gallery
+
 benchmark: build
 	@$(BUILD_DIR)/tests/benchmarks/sockwright_benchmarks
 
