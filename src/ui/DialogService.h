@@ -1,0 +1,31 @@
+#pragma once
+
+class QDialog;
+class QPixmap;
+class QString;
+class QWidget;
+
+namespace sockwright {
+
+struct Rune;
+
+// Everything the main window shows modally or hands to another program goes through one object:
+// the program's implementation runs the real boxes, tests answer them without blocking.
+class DialogService {
+public:
+    virtual ~DialogService() = default;
+
+    // Runs the dialog modally; its result.
+    virtual int runDialog(QDialog& dialog) = 0;
+    // A message box with an OK button.
+    virtual void showMessage(QWidget* parent, const QString& text) = 0;
+    // A question with the buttons Yes and No; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
+    // Opens a web address or a "mailto:" link with the user's default program. A link that
+    // cannot be opened is ignored.
+    virtual void openLink(const QString& link) = 0;
+    // The details of one rune, with its highlighted picture (nullptr when it has none).
+    virtual void showRuneDetails(QWidget* parent, const Rune& rune, const QPixmap* image) = 0;
+};
+
+}  // namespace sockwright

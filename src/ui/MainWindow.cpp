@@ -1,0 +1,375 @@
+#include "ui/MainWindow.h"
+
+#include <utility>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QString>
+
+#include "Texts.h"
+#include "engine/ListNavigation.h"
+#include "engine/RunewordDetails.h"
+#include "engine/RunewordFilter.h"
+#include "model/RuneDataLoader.h"
+#include "model/SettingsFile.h"
+#include "ui/DialogMessageSink.h"
+#include "ui/DialogService.h"
+#include "ui/MainWindowLayout.h"
+#include "ui/RunewordListBox.h"
+#include "ui/RunewordListModel.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/AboutTextDialog.h"
+#include "ui/skin/BuiltInImages.h"
+#include "ui/skin/DetailTextButton.h"
+#include "ui/skin/DialogSkin.h"
+#include "ui/skin/ImageButton.h"
+#include "ui/skin/LabelButton.h"
+#include "ui/skin/RuneToggleButton.h"
+#include "ui/skin/SkinColours.h"
+#include "ui/skin/SkinFont.h"
+#include "ui/skin/SkinImageLoader.h"
+
+namespace sockwright {
+namespace {
+
+QString fromBytes(std::string_view bytes) {
+    return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+void place(QWidget& widget, const layout::Rect& rect) {
+    widget.setGeometry(rect.x, rect.y, rect.width, rect.height);
+}
+
+template <typename Control>
+Control* makeControl(QWidget* parent, const QString& caption = {}) {
+    auto* control = new Control(parent);
+    if (!caption.isEmpty()) control->setText(caption);
+    return control;
+}
+
+constexpr int kHeadingPointSize = 100;
+constexpr int kCharacterLinePointSize = 110;
+constexpr int kContactLinePointSize = 80;
+
+}  // namespace
+
+MainWindow::MainWindow(DialogService& dialogs, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      dialogs_(dialogs),
+      model_(new RunewordListModel(state_.runeTable, this)) {
+    setWindowTitle(kTitle);
+    setFixedSize(layout::kClientWidth, layout::kClientHeight);
+    createControls();
+    placeControls();
+    connectCommands();
+}
+
+MainWindow::~MainWindow() = default;
+
+bool MainWindow::initialise() {
+    fontFound_ = skinFontInstalled();
+
+    background_ = builtInImage("Background");
+    DialogSkin::apply(*this, kRed);
+
+    addWindowMenuEntry();
+    setWindowIcon(programIcon());
+    setButtonFaces();
+    setLabels();
+
+    DialogMessageSink messages(dialogs_, this);
+    if (loadRuneData(state_, messages) != RuneDataLoadResult::Loaded) return false;
+
+    updateCharacterLine();
+    remindOfMissingFont();
+    loadSkinImages(state_.runeTable, images_, messages);
+
+    list_->bind(*model_);
+    connect(list_, &RunewordListBox::selectionReported, this, &MainWindow::showSelectedRuneword);
+    detailsPanel_->setText(QString());
+    refreshRunewordList();
+
+    if (state_.settings.checkForUpdates) startUpdateCheck();
+    return true;
+}
+
+void MainWindow::createControls() {
+    // Created in tab order, which is the order of creation.
+    logo_ = makeControl<ImageButton>(this, QStringLiteral("&Logo"));
+    title_ = makeControl<ImageButton>(this, QStringLiteral("&TITLE"));
+    about_ = makeControl<ImageButton>(this, QStringLiteral("&About"));
+    for (auto& heading : headings_) {
+        heading = makeControl<LabelButton>(this);
+        heading->setFocusPolicy(Qt::NoFocus);
+    }
+    list_ = new RunewordListBox(this);
+    up_ = makeControl<ImageButton>(this, QStringLiteral("&Up"));
+    down_ = makeControl<ImageButton>(this, QStringLiteral("&Down"));
+    for (auto& slot : runeSlots_) {
+        slot = makeControl<RuneToggleButton>(this);
+        // A right click asks for the rune's details, not for the window menu.
+        slot->setContextMenuPolicy(Qt::PreventContextMenu);
+    }
+    levelBadge_ = makeControl<LabelButton>(this);
+    levelBadge_->setFocusPolicy(Qt::NoFocus);
+    detailsPanel_ = makeControl<DetailTextButton>(this);
+    detailsPanel_->setFocusPolicy(Qt::NoFocus);
+    selectEquipment_ = makeControl<ImageButton>(this, QStringLiteral("Select &Equipment"));
+    selectRunes_ = makeControl<ImageButton>(this, QStringLiteral("Select &Runes"));
+    selectCharacter_ = makeControl<ImageButton>(this, QStringLiteral("Select &Character"));
+    ok_ = makeControl<ImageButton>(this, QStringLiteral("OK"));
+    contactLine_ = makeControl<LabelButton>(this);
+    contactLine_->setFocusPolicy(Qt::NoFocus);
+    contactLine_->setCursor(Qt::PointingHandCursor);
+    characterLine_ = makeControl<LabelButton>(this);
+    characterLine_->setFocusPolicy(Qt::NoFocus);
+    update_ = makeControl<ImageButton>(this, QStringLiteral("&Update"));
+    update_->setImage(builtInImage("Update"));
+    update_->hide();
+    update_->setEnabled(false);
+
+    windowMenu_ = new QMenu(this);
+}
+
+void MainWindow::placeControls() {
+    place(*logo_, layout::kLogo);
+    place(*title_, layout::kTitle);
+    place(*about_, layout::kAbout);
+    for (std::size_t column = 0; column < headings_.size(); ++column) {
+        const int left = layout::kColumnLeft[column];
+        const int right = column + 1 < layout::kColumnLeft.size() ? layout::kColumnLeft[column + 1]
+                                                                  : layout::kColumnsRight;
+        place(*headings_[column], {layout::kColumnHeadings.x + left, layout::kColumnHeadings.y,
+                                   right - left, layout::kColumnHeadings.height});
+    }
+    place(*list_, layout::kRunewordList);
+    place(*up_, layout::kUp);
+    place(*down_, layout::kDown);
+    for (int index = 0; index < layout::kRuneSlotCount; ++index) {
+        place(*runeSlots_[static_cast<std::size_t>(index)], layout::runeSlot(index));
+    }
+    place(*levelBadge_, layout::kLevelBadge);
+    place(*detailsPanel_, layout::kDetailsPanel);
+    place(*selectEquipment_, layout::kSelectEquipment);
+    place(*selectRunes_, layout::kSelectRunes);
+    place(*selectCharacter_, layout::kSelectCharacter);
+    place(*ok_, layout::kOk);
+    place(*contactLine_, layout::kContactLine);
+    place(*characterLine_, layout::kCharacterLine);
+    place(*update_, layout::kUpdate);
+}
+
+void MainWindow::connectCommands() {
+    connect(logo_, &QAbstractButton::clicked, this, &MainWindow::openGamePage);
+    connect(title_, &QAbstractButton::clicked, this, &MainWindow::openHomePage);
+    connect(about_, &QAbstractButton::clicked, this, &MainWindow::showAboutTextDialog);
+    connect(contactLine_, &QAbstractButton::clicked, this, &MainWindow::openContactLink);
+    connect(up_, &QAbstractButton::clicked, this, &MainWindow::moveUp);
+    connect(down_, &QAbstractButton::clicked, this, &MainWindow::moveDown);
+    connect(ok_, &QAbstractButton::clicked, this, &MainWindow::accept);
+    for (RuneToggleButton* slot : runeSlots_) {
+        connect(slot, &RuneToggleButton::slotClicked, this, [this](RuneToggleButton* clicked) {
+            for (std::size_t index = 0; index < runeSlots_.size(); ++index) {
+                if (runeSlots_[index] == clicked) runeSlotCommand(static_cast<int>(index) + 1);
+            }
+        });
+        connect(slot, &RuneToggleButton::runeDetailsRequested, this, &MainWindow::showRuneDetails);
+    }
+}
+
+void MainWindow::addWindowMenuEntry() {
+    const QString entry = fromBytes(text(TextAboutMenuEntry));
+    if (entry.isEmpty() || aboutMenuEntry_ != nullptr) return;
+    windowMenu_->addSeparator();
+    aboutMenuEntry_ = windowMenu_->addAction(entry);
+    connect(aboutMenuEntry_, &QAction::triggered, this, &MainWindow::showAboutDialog);
+}
+
+void MainWindow::setButtonFaces() {
+    up_->setImage(builtInImage("Up"));
+    down_->setImage(builtInImage("Down"));
+    ok_->setImage(builtInImage("Exit"));
+    selectRunes_->setImage(builtInImage("Runes"));
+    selectEquipment_->setImage(builtInImage("Equipment"));
+    selectCharacter_->setImage(builtInImage("Character"));
+    title_->setImage(builtInImage("Title"));
+    logo_->setImage(builtInImage("Logo"));
+    about_->setImage(builtInImage("About"));
+}
+
+void MainWindow::setLabels() {
+    contactLine_->setPointSize(kContactLinePointSize);
+    contactLine_->setRight();
+    contactLine_->textColour = kListText;
+    contactLine_->setText(QStringLiteral("For comments/suggestions/bugs please email ") +
+                          fromBytes(contactAddress()));
+
+    static const std::array<const char*, 4> kHeadings{"RUNE WORD", "RUNES", "NO. RUNES", "EQUIPMENT"};
+    for (std::size_t column = 0; column < headings_.size(); ++column) {
+        LabelButton& heading = *headings_[column];
+        heading.setPointSize(kHeadingPointSize);
+        heading.textColour = kWhite;
+        if (column != 2) heading.setLeft();
+        heading.setText(QString::fromLatin1(kHeadings[column]));
+    }
+
+    characterLine_->setPointSize(kCharacterLinePointSize);
+    characterLine_->setLeft();
+    characterLine_->textColour = kWhite;
+    levelBadge_->setText(QString());
+}
+
+void MainWindow::updateCharacterLine() {
+    const Account* account = state_.accounts.currentAccount();
+    if (account == nullptr) return;
+    const Character& character = state_.accounts.currentCharacterRecord();
+    characterLine_->setText(QStringLiteral("CHARACTER: %1: %2: %3")
+                                .arg(fromBytes(account->realm), fromBytes(account->name),
+                                     fromBytes(character.name)));
+}
+
+void MainWindow::remindOfMissingFont() {
+    if (fontFound_ || !state_.settings.remindMissingFont) return;
+    if (!dialogs_.askYesNo(this, fromBytes(text(TextMissingFontQuestion)))) {
+        state_.settings.remindMissingFont = false;
+    }
+}
+
+void MainWindow::startUpdateCheck() {
+    // The program asks no update server yet; this is where the background check starts.
+}
+
+void MainWindow::refreshRunewordList() {
+    detailsPanel_->setText(QString());
+    model_->clear();
+    if (state_.accounts.currentAccount() != nullptr) {
+        const RunewordFilter filter(state_.accounts.currentCharacterRecord());
+        model_->setRows(state_.runewords, filter.listedRunewords(*state_.runewords));
+    }
+    list_->scrollToTop();
+    showSelectedRuneword();
+}
+
+void MainWindow::showSelectedRuneword() {
+    if (list_->selectedRow() < 0) {
+        for (RuneToggleButton* slot : runeSlots_) {
+            slot->setup(nullptr, 0, nullptr, nullptr, nullptr);
+            slot->runeNumber = 0;
+            slot->update();
+        }
+        detailsPanel_->setText(QString());
+        detailsPanel_->update();
+        levelBadge_->setText(QString());
+        levelBadge_->update();
+        return;
+    }
+    const Runeword* runeword = list_->selectedRuneword();
+    if (runeword == nullptr) return;
+
+    const auto sockets = socketRunes(*runeword, state_.runeTable);
+    for (std::size_t socket = 0; socket < runeSlots_.size(); ++socket) {
+        RuneToggleButton& slot = *runeSlots_[socket];
+        const int rune = sockets[socket];
+        // A slot without a mask always draws its second picture: the highlighted one.
+        slot.setup(nullptr, 0, images_.runes.plainOf(rune), images_.runes.highlightedOf(rune),
+                   nullptr);
+        slot.runeNumber = rune;
+        slot.update();
+    }
+    detailsPanel_->setText(fromBytes(runeword->properties));
+
+    const int characterLevel = state_.accounts.currentCharacterRecord().level;
+    levelBadge_->textColour =
+        levelBadgeIsRed(characterLevel, runeword->requiredLevel) ? kRed : kWhite;
+    levelBadge_->setText(fromBytes(levelBadgeText(runeword->requiredLevel)));
+    levelBadge_->update();  // the text may be unchanged while its colour is not
+}
+
+void MainWindow::moveDown() {
+    list_->selectRow(rowAfterDown(list_->selectedRow(), model_->rowCount()));
+    showSelectedRuneword();
+}
+
+void MainWindow::moveUp() {
+    list_->selectRow(rowAfterUp(list_->selectedRow(), model_->rowCount()));
+    showSelectedRuneword();
+}
+
+void MainWindow::runeSlotCommand(int socket) {
+    const Runeword* runeword = list_->selectedRuneword();
+    if (runeword == nullptr || socket < 1 || socket > kMaxRunesPerRuneword) return;
+    if (runeword->runeCount >= socket) showRuneDetails(runeword->runes[static_cast<std::size_t>(socket - 1)]);
+}
+
+void MainWindow::showRuneDetails(int runeNumber) {
+    const Rune* rune = state_.runeTable.find(runeNumber);
+    if (rune == nullptr) return;
+    dialogs_.showRuneDetails(this, *rune, images_.runes.highlightedOf(runeNumber));
+}
+
+void MainWindow::openGamePage() { dialogs_.openLink(fromBytes(text(TextGamePage))); }
+
+void MainWindow::openHomePage() { dialogs_.openLink(fromBytes(text(TextHomePage))); }
+
+void MainWindow::openContactLink() { dialogs_.openLink(fromBytes(text(TextContactLink))); }
+
+void MainWindow::showAboutTextDialog() {
+    AboutTextDialog dialog(this);
+    dialogs_.runDialog(dialog);
+}
+
+void MainWindow::showAboutDialog() {
+    AboutDialog dialog(this);
+    dialogs_.runDialog(dialog);
+}
+
+void MainWindow::saveSettingsOrTell() {
+    if (saveSettings(state_)) return;
+    const auto file = QString::fromStdString((state_.dataFolder / "settings.dat").string());
+    dialogs_.showMessage(this, QStringLiteral("FAILED TO SAVE YOUR ACCOUNTS AND CHARACTERS TO %1\n"
+                                              "THE CHANGES MADE SINCE THE PROGRAM STARTED ARE LOST")
+                                   .arg(file));
+}
+
+void MainWindow::accept() {
+    saveSettingsOrTell();
+    QDialog::accept();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The close box saves like OK; ending the dialog by OK or Escape does not come here.
+    saveSettingsOrTell();
+    QDialog::closeEvent(event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Enter is the dialog's default command, OK. Escape ends the dialog without saving.
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            accept();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    // Where the desktop gives the window no window menu of its own, a right click opens ours.
+    if (windowMenu_->actions().isEmpty()) {
+        QDialog::contextMenuEvent(event);
+        return;
+    }
+    windowMenu_->popup(event->globalPos());
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, background_);
+}
+
+}  // namespace sockwright

@@ -1,0 +1,133 @@
+#pragma once
+
+#include <array>
+
+#include <QDialog>
+#include <QPixmap>
+
+#include "model/ProgramState.h"
+#include "ui/skin/SkinImages.h"
+
+class QAction;
+class QMenu;
+
+namespace sockwright {
+
+class DetailTextButton;
+class DialogService;
+class ImageButton;
+class LabelButton;
+class RuneToggleButton;
+class RunewordListBox;
+class RunewordListModel;
+
+// The program's one top-level window: the runeword list of the current character, the details
+// of the selected runeword and the commands that change the selection. It owns the program's
+// data for the whole run. Every dialog, message, question and link goes through the dialog
+// service it is given.
+class MainWindow : public QDialog {
+    Q_OBJECT
+public:
+    static inline const QString kTitle = QStringLiteral("Brannoch's Sockwright");
+
+    explicit MainWindow(DialogService& dialogs, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Loads the data and pictures and fills the list. False when the data could not be read:
+    // the user has been told, and the window must be neither shown nor saved.
+    bool initialise();
+
+    // Refills the list from the current character's selections; nothing is selected afterwards.
+    void refreshRunewordList();
+    // Shows the selected runeword's runes, level and properties, or blanks them.
+    void showSelectedRuneword();
+    void moveDown();
+    void moveUp();
+    // A left click on the rune slot of a socket (1..6).
+    void runeSlotCommand(int socket);
+    // Every request for a rune's details ends here; numbers without a rune are ignored.
+    void showRuneDetails(int runeNumber);
+    // "CHARACTER: realm: account: character".
+    void updateCharacterLine();
+    void openGamePage();
+    void openHomePage();
+    void openContactLink();
+    void showAboutTextDialog();
+    void showAboutDialog();
+
+    // OK: saves the settings, then ends the dialog.
+    void accept() override;
+
+    ProgramState& state() { return state_; }
+    const SkinImages& images() const { return images_; }
+    bool fontFound() const { return fontFound_; }
+
+    RunewordListBox& runewordList() const { return *list_; }
+    RunewordListModel& runewordModel() const { return *model_; }
+    RuneToggleButton& runeSlot(int index) const { return *runeSlots_[static_cast<std::size_t>(index)]; }
+    LabelButton& levelBadge() const { return *levelBadge_; }
+    DetailTextButton& detailsPanel() const { return *detailsPanel_; }
+    LabelButton& characterLine() const { return *characterLine_; }
+    LabelButton& contactLine() const { return *contactLine_; }
+    LabelButton& columnHeading(int index) const { return *headings_[static_cast<std::size_t>(index)]; }
+    ImageButton& logoButton() const { return *logo_; }
+    ImageButton& titleButton() const { return *title_; }
+    ImageButton& aboutButton() const { return *about_; }
+    ImageButton& upButton() const { return *up_; }
+    ImageButton& downButton() const { return *down_; }
+    ImageButton& selectEquipmentButton() const { return *selectEquipment_; }
+    ImageButton& selectRunesButton() const { return *selectRunes_; }
+    ImageButton& selectCharacterButton() const { return *selectCharacter_; }
+    ImageButton& okButton() const { return *ok_; }
+    ImageButton& updateButton() const { return *update_; }
+    // The "&About Sockwright..." entry of the window menu; nullptr when there is none.
+    QAction* aboutMenuEntry() const { return aboutMenuEntry_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void createControls();
+    void placeControls();
+    void connectCommands();
+    void addWindowMenuEntry();
+    void setButtonFaces();
+    void setLabels();
+    void remindOfMissingFont();
+    void startUpdateCheck();
+    void saveSettingsOrTell();
+
+    DialogService& dialogs_;
+    ProgramState state_;
+    SkinImages images_;
+    bool fontFound_ = false;
+    QPixmap background_;
+
+    // Controls, in tab order.
+    ImageButton* logo_ = nullptr;
+    ImageButton* title_ = nullptr;
+    ImageButton* about_ = nullptr;
+    std::array<LabelButton*, 4> headings_{};
+    RunewordListBox* list_ = nullptr;
+    ImageButton* up_ = nullptr;
+    ImageButton* down_ = nullptr;
+    std::array<RuneToggleButton*, 6> runeSlots_{};
+    LabelButton* levelBadge_ = nullptr;
+    DetailTextButton* detailsPanel_ = nullptr;
+    ImageButton* selectEquipment_ = nullptr;
+    ImageButton* selectRunes_ = nullptr;
+    ImageButton* selectCharacter_ = nullptr;
+    ImageButton* ok_ = nullptr;
+    LabelButton* contactLine_ = nullptr;
+    LabelButton* characterLine_ = nullptr;
+    ImageButton* update_ = nullptr;
+
+    RunewordListModel* model_ = nullptr;
+    QMenu* windowMenu_ = nullptr;
+    QAction* aboutMenuEntry_ = nullptr;
+};
+
+}  // namespace sockwright

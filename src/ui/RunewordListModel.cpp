@@ -1,0 +1,60 @@
+#include "ui/RunewordListModel.h"
+
+#include <utility>
+
+#include <QString>
+
+#include "engine/RunewordDetails.h"
+
+namespace sockwright {
+namespace {
+
+QString fromBytes(const std::string& bytes) {
+    return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+}  // namespace
+
+RunewordListModel::RunewordListModel(const RuneTable& runeTable, QObject* parent)
+    : QAbstractListModel(parent), runeTable_(runeTable) {}
+
+int RunewordListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+QVariant RunewordListModel::data(const QModelIndex& index, int role) const {
+    const Runeword* runeword = index.isValid() ? runewordAt(index.row()) : nullptr;
+    if (runeword == nullptr) return {};
+    switch (role) {
+        case NameRole:
+        case Qt::DisplayRole:
+            return fromBytes(runeword->name);
+        case RunesRole:
+            return fromBytes(runesColumnText(*runeword, runeTable_));
+        case RuneCountRole:
+            return QString::number(runeword->runeCount);
+        case EquipmentRole:
+            return fromBytes(runeword->equipmentText);
+        default:
+            return {};
+    }
+}
+
+void RunewordListModel::clear() { setRows(nullptr, {}); }
+
+void RunewordListModel::setRows(std::shared_ptr<const RunewordList> list,
+                                std::vector<const Runeword*> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    // A replaced list is released only when the function returns, after the view has let go
+    // of the rows that referred into it.
+    const auto previous = std::exchange(list_, std::move(list));
+    endResetModel();
+}
+
+const Runeword* RunewordListModel::runewordAt(int row) const {
+    if (row < 0 || row >= static_cast<int>(rows_.size())) return nullptr;
+    return rows_[static_cast<std::size_t>(row)];
+}
+
+}  // namespace sockwright

@@ -1,0 +1,14 @@
+// Sockwright: reads data/, bmp/ and char/ relative to the current folder.
+#include <QApplication>
+
+#include "ui/ProgramStart.h"
+#include "ui/SystemDialogService.h"
+#include "ui/skin/BuiltInImages.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Sockwright"));
+    QApplication::setWindowIcon(sockwright::programIcon());
+    sockwright::SystemDialogService dialogs;
+    return sockwright::startProgram(dialogs);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+#include "model/Rune.h"
+#include "ui/DialogService.h"
+
+namespace sockwright::testing {
+
+// Answers every dialog at once and keeps what was asked of it.
+class RecordingDialogService : public DialogService {
+public:
+    int runDialog(QDialog& dialog) override {
+        dialogs.emplace_back(dialog.metaObject()->className());
+        if (whileDialogRuns) whileDialogRuns(dialog);
+        return dialogResult;
+    }
+    void showMessage(QWidget*, const QString& text) override { messages.push_back(text); }
+    bool askYesNo(QWidget*, const QString& text) override {
+        questions.push_back(text);
+        return answerYes;
+    }
+    void openLink(const QString& link) override { links.push_back(link); }
+    void showRuneDetails(QWidget*, const Rune& rune, const QPixmap* image) override {
+        runeDetails.push_back(rune.number);
+        runeDetailImages.push_back(image);
+    }
+
+    bool answerYes = true;
+    int dialogResult = QDialog::Accepted;
+    std::function<void(QDialog&)> whileDialogRuns;
+
+    std::vector<std::string> dialogs;  // class names, in order
+    QStringList messages;
+    QStringList questions;
+    QStringList links;
+    std::vector<int> runeDetails;
+    std::vector<const QPixmap*> runeDetailImages;
+};
+
+}  // namespace sockwright::testing
