@@ -5,7 +5,9 @@
 namespace sockwright {
 namespace {
 
-bool isDecimalDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDecimalDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int hexDigitValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -29,7 +31,8 @@ void skipBlanks(std::string_view text, std::size_t& position) {
     while (position < text.size() && (text[position] == ' ' || text[position] == '\t')) ++position;
 }
 
-bool readDecimal(std::string_view text, std::size_t& position, std::int32_t& value) {
+bool readDecimal(std::string_view text, std::size_t& position, std::int32_t& value,
+                 Overflow overflow) {
     std::size_t at = position;
     const bool negative = skipBlanksAndSign(text, at);
     if (at >= text.size() || !isDecimalDigit(text[at])) return false;
@@ -41,6 +44,8 @@ bool readDecimal(std::string_view text, std::size_t& position, std::int32_t& val
         if (magnitude <= kLimit) magnitude = magnitude * 10 + (text[at] - '0');
         ++at;
     }
+    const std::int64_t largest = negative ? kLimit : kLimit - 1;
+    if (magnitude > largest && overflow == Overflow::Fail) return false;
     if (negative) {
         value = magnitude >= kLimit ? std::numeric_limits<std::int32_t>::min()
                                     : static_cast<std::int32_t>(-magnitude);
@@ -52,9 +57,11 @@ bool readDecimal(std::string_view text, std::size_t& position, std::int32_t& val
     return true;
 }
 
-bool readHexadecimal(std::string_view text, std::size_t& position, std::uint32_t& value) {
+bool readHexadecimal(std::string_view text, std::size_t& position, std::uint32_t& value,
+                     Overflow overflow) {
     std::size_t at = position;
     const bool negative = skipBlanksAndSign(text, at);
+    if (negative && overflow == Overflow::Fail) return false;
     // A "0x" prefix counts only when a digit follows it; otherwise its "0" is the number.
     if (at + 2 < text.size() && text[at] == '0' && (text[at + 1] == 'x' || text[at + 1] == 'X') &&
         hexDigitValue(text[at + 2]) >= 0) {
@@ -64,12 +71,28 @@ bool readHexadecimal(std::string_view text, std::size_t& position, std::uint32_t
 
     std::uint32_t bits = 0;
     while (at < text.size() && hexDigitValue(text[at]) >= 0) {
+        if (bits > 0x0FFFFFFFu && overflow == Overflow::Fail) return false;
         bits = (bits << 4) | static_cast<std::uint32_t>(hexDigitValue(text[at]));
         ++at;
     }
     value = negative ? 0u - bits : bits;
     position = at;
     return true;
+}
+
+int readVersion(std::string_view line, VersionTriple& version) {
+    std::int32_t* const numbers[] = {&version.major, &version.minor, &version.build};
+    std::size_t position = 0;
+    int read = 0;
+    for (std::int32_t* number : numbers) {
+        if (read > 0) {
+            if (position >= line.size() || line[position] != '.') break;
+            ++position;
+        }
+        if (!readDecimal(line, position, *number)) break;
+        ++read;
+    }
+    return read;
 }
 
 }  // namespace sockwright

@@ -9,22 +9,6 @@
 namespace sockwright {
 namespace {
 
-// Reads up to three numbers of "major.minor.build" from the first line; returns how many read.
-int readVersionLine(std::string_view line, RuneDataVersion& version) {
-    std::int32_t* const numbers[] = {&version.major, &version.minor, &version.build};
-    std::size_t position = 0;
-    int read = 0;
-    for (std::int32_t* number : numbers) {
-        if (read > 0) {
-            if (position >= line.size() || line[position] != '.') break;
-            ++position;
-        }
-        if (!readDecimal(line, position, *number)) break;
-        ++read;
-    }
-    return read;
-}
-
 // The mask line must start with exactly "0x", followed by a hexadecimal number.
 bool readEquipmentLine(std::string_view line, EquipmentMask& mask) {
     if (!line.starts_with("0x")) return false;
@@ -82,7 +66,7 @@ RunewordFileParse parseRunewordFile(std::string_view contents, const RuneTable& 
     // a truncated download must not claim the newer version with the old runewords.
     const std::size_t versionEnd = contents.find('\n');
     if (versionEnd == std::string_view::npos) return parse;
-    parse.versionNumbersRead = readVersionLine(contents.substr(0, versionEnd), parse.version);
+    parse.versionNumbersRead = readVersion(contents.substr(0, versionEnd), parse.version);
     if (parse.versionNumbersRead < 3) return parse;
 
     auto runewords = std::make_shared<RunewordList>();

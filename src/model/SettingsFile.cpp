@@ -1,18 +1,14 @@
 #include "model/SettingsFile.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <array>
-#include <cerrno>
 #include <cstdint>
-#include <limits>
-#include <optional>
 #include <system_error>
 
 #include "model/CharacterClass.h"
 #include "model/FileContents.h"
+#include "model/FileReplacement.h"
 #include "model/LineReader.h"
+#include "model/NumberReader.h"
 
 namespace sockwright {
 namespace {
@@ -21,90 +17,21 @@ namespace fs = std::filesystem;
 
 constexpr const char* kSettingsFileName = "settings.dat";
 constexpr const char* kBackupSuffix = ".bak";
-constexpr const char* kTemporarySuffix = ".tmp";
 constexpr const char* kNoName = "NoName";
 constexpr const char* kNoRealm = "NoRealm";
 
 // ---- Numbers -------------------------------------------------------------------------------
-// The readers look only inside the line they are given and give up on a value that does not
-// fit in 32 bits, so the caller can fall back to the field's default.
+// A value that does not fit in 32 bits does not read, so the field falls back to its default.
 
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-int hexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-void skipSpaces(std::string_view text, std::size_t& at) {
-    while (at < text.size() && isSpace(text[at])) ++at;
-}
-
-// Blanks, an optional sign, decimal digits; what follows the digits is ignored.
-std::optional<std::int32_t> parseDecimal(std::string_view text, std::size_t& at) {
-    std::size_t cursor = at;
-    skipSpaces(text, cursor);
-    bool negative = false;
-    if (cursor < text.size() && (text[cursor] == '+' || text[cursor] == '-')) {
-        negative = text[cursor++] == '-';
-    }
-    if (cursor >= text.size() || !isDigit(text[cursor])) return std::nullopt;
-
-    constexpr std::int64_t kLargestMagnitude = std::int64_t{1} << 31;
-    std::int64_t magnitude = 0;
-    for (; cursor < text.size() && isDigit(text[cursor]); ++cursor) {
-        magnitude = magnitude * 10 + (text[cursor] - '0');
-        if (magnitude > kLargestMagnitude) return std::nullopt;
-    }
-    if (!negative && magnitude > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
-    at = cursor;
-    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
-}
-
-std::optional<std::int32_t> parseDecimal(std::string_view text) {
+std::int32_t decimalOr(std::string_view text, std::int32_t fallback) {
     std::size_t at = 0;
-    return parseDecimal(text, at);
+    std::int32_t value = 0;
+    return readDecimal(text, at, value, Overflow::Fail) ? value : fallback;
 }
-
-// Blanks, an optional plus, an optional "0x" or "0X", hexadecimal digits in either case.
-std::optional<std::uint32_t> parseHex(std::string_view text) {
+std::uint32_t hexOr(std::string_view text, std::uint32_t fallback) {
     std::size_t at = 0;
-    skipSpaces(text, at);
-    if (at < text.size() && text[at] == '+') ++at;
-    if (at + 2 < text.size() && text[at] == '0' && (text[at + 1] == 'x' || text[at + 1] == 'X') &&
-        hexDigitValue(text[at + 2]) >= 0) {
-        at += 2;
-    }
-    if (at >= text.size() || hexDigitValue(text[at]) < 0) return std::nullopt;
-
     std::uint32_t value = 0;
-    for (; at < text.size() && hexDigitValue(text[at]) >= 0; ++at) {
-        if (value > 0x0FFFFFFFu) return std::nullopt;
-        value = (value << 4) | static_cast<std::uint32_t>(hexDigitValue(text[at]));
-    }
-    return value;
-}
-
-// Reads "major.minor.build", storing each number the moment it is read; returns how many were.
-int readVersionNumbers(std::string_view line, ProgramVersion& version) {
-    std::array<std::int32_t*, 3> fields{&version.major, &version.minor, &version.build};
-    std::size_t at = 0;
-    int count = 0;
-    for (std::int32_t* field : fields) {
-        if (count > 0) {
-            if (at >= line.size() || line[at] != '.') break;
-            ++at;
-        }
-        const auto number = parseDecimal(line, at);
-        if (!number) break;
-        *field = *number;
-        ++count;
-    }
-    return count;
+    return readHexadecimal(text, at, value, Overflow::Fail) ? value : fallback;
 }
 
 // ---- Reading -------------------------------------------------------------------------------
@@ -121,12 +48,6 @@ bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 // A number line that does not parse gives the field the value a new slot holds.
 const Character kDefaultSlot{};
 
-std::int32_t decimalOr(const std::string& text, std::int32_t fallback) {
-    return parseDecimal(text).value_or(fallback);
-}
-std::uint32_t hexOr(const std::string& text, std::uint32_t fallback) {
-    return parseHex(text).value_or(fallback);
-}
 
 using SlotFieldReader = void (*)(Character&, const std::string&);
 
@@ -191,7 +112,8 @@ std::string_view firstLine(std::string_view bytes) {
 // True when nothing but line ends and blanks follows the position: the file was read in full.
 bool onlyBlankLinesFrom(std::string_view bytes, std::size_t position) {
     for (std::size_t at = position; at < bytes.size(); ++at) {
-        if (!isSpace(bytes[at]) && bytes[at] != '\0') return false;
+        const char c = bytes[at];
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != '\0') return false;
     }
     return true;
 }
@@ -200,7 +122,7 @@ bool onlyBlankLinesFrom(std::string_view bytes, std::size_t position) {
 // version, or a file cut short).
 bool readSettingsText(std::string_view bytes, ProgramState& state) {
     ProgramVersion& version = state.settings.programVersion;
-    const int numbers = readVersionNumbers(firstLine(bytes), version);
+    const int numbers = readVersion(firstLine(bytes), version);
     if (numbers < 3 || version.major != 1 || version.minor != 1) return false;
     std::size_t position = 0;
     return readSettingsBody(bytes, position, state) && onlyBlankLinesFrom(bytes, position);
@@ -296,48 +218,6 @@ void appendSlot(std::string& out, const Character& slot) {
     appendHex(out, slot.equipment);
 }
 
-// ---- Replacing a file ----------------------------------------------------------------------
-
-bool writeAll(int descriptor, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-// Makes a finished rename survive a crash; a failure here does not undo the save.
-void syncFolder(const fs::path& folder) {
-    const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0) return;
-    ::fsync(descriptor);
-    ::close(descriptor);
-}
-
-// Writes the bytes to a temporary file beside the target and renames it over the target, so
-// the target holds either its old contents or all of the new ones.
-bool replaceFileContents(const fs::path& target, std::string_view bytes) {
-    fs::path temporary = target;
-    temporary += kTemporarySuffix;
-    // A temporary file left by an earlier crash is ours to replace; a folder of that name stays.
-    ::unlink(temporary.c_str());
-    const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (descriptor < 0) return false;
-
-    bool written = writeAll(descriptor, bytes) && ::fsync(descriptor) == 0;
-    written = ::close(descriptor) == 0 && written;
-    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    syncFolder(target.parent_path());
-    return true;
-}
-
 // Keeps the settings file as it is on disk in settings.dat.bak.
 bool backUpSettingsFile(const fs::path& file) {
     std::error_code error;
@@ -373,7 +253,7 @@ bool readSettingsBody(std::string_view buffer, std::size_t& position, ProgramSta
     Settings& settings = state.settings;
     std::string text;
     if (!readLine(buffer, position, text)) return false;
-    readVersionNumbers(text, settings.programVersion);
+    readVersion(text, settings.programVersion);
     if (!readLine(buffer, position, text)) return false;
     settings.checkForUpdates = decimalOr(text, 1) > 0;
     if (!readLine(buffer, position, text)) return false;

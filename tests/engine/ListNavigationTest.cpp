@@ -5,30 +5,20 @@
 namespace sockwright {
 namespace {
 
-constexpr int kNoRow = -1;
-
-TEST(ListNavigationTest, DownMovesToTheNextRowAndStopsAtTheLast) {
-    EXPECT_EQ(rowAfterDown(0, 5), 1);
-    EXPECT_EQ(rowAfterDown(3, 5), 4);
-    EXPECT_EQ(rowAfterDown(4, 5), 4);
-    EXPECT_EQ(rowAfterDown(0, 1), 0);
-}
-
-TEST(ListNavigationTest, UpMovesToThePreviousRowAndStopsAtTheFirst) {
-    EXPECT_EQ(rowAfterUp(4, 5), 3);
-    EXPECT_EQ(rowAfterUp(1, 5), 0);
-    EXPECT_EQ(rowAfterUp(0, 5), 0);
-    EXPECT_EQ(rowAfterUp(0, 1), 0);
-}
-
-TEST(ListNavigationTest, WithoutASelectionBothSelectTheFirstRow) {
-    EXPECT_EQ(rowAfterDown(kNoRow, 5), 0);
-    EXPECT_EQ(rowAfterUp(kNoRow, 5), 0);
-}
-
-TEST(ListNavigationTest, EmptyListKeepsNoRowSelected) {
-    EXPECT_EQ(rowAfterDown(kNoRow, 0), kNoRow);
-    EXPECT_EQ(rowAfterUp(kNoRow, 0), kNoRow);
+// Down and Up move one row and stop at the ends; without a selection (-1) both select the first
+// row; an empty list keeps no row selected.
+TEST(ListNavigationTest, DownAndUpMoveOneRowInsideTheList) {
+    struct Row {
+        int selected, rowCount, down, up;
+    };
+    const Row rows[] = {
+        {0, 5, 1, 0}, {3, 5, 4, 2}, {4, 5, 4, 3}, {0, 1, 0, 0}, {-1, 5, 0, 0}, {-1, 0, -1, -1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message() << row.selected << " of " << row.rowCount);
+        EXPECT_EQ(rowAfterDown(row.selected, row.rowCount), row.down);
+        EXPECT_EQ(rowAfterUp(row.selected, row.rowCount), row.up);
+    }
 }
 
 }  // namespace

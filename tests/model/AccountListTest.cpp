@@ -15,15 +15,18 @@ Account& accountWithCharacters(AccountList& list, int count) {
     return account;
 }
 
-TEST(AccountListTest, AddCharacterTakesTheFirstFreeSlotWithNewSelections) {
+TEST(AccountListTest, AddingGivesNewSelectionsAndEditingKeepsThem) {
     AccountList list;
     Account& account = accountWithCharacters(list, 3);
-    account.characters[2].runeLogic = RuneLogic::Any;
     account.characters[3].runes = RuneSet{};  // a free slot holding an old character's values
-
     EXPECT_EQ(list.addCharacter(account, "", 42, 6, 2), 3);
-    const Character added{true, "NoName", 42, 6, 2, 7, RuneLogic::Complete, RuneSet::all(), 0xC46007FF};
+    const Character added{
+        true, "NoName", 42, 6, 2, 7, RuneLogic::Complete, RuneSet::all(), 0xC46007FF};
     EXPECT_EQ(account.characters[3], added);
+    account.characters[1].runes = RuneSet{{1, 2, 3}};
+    list.editCharacter(account, 1, "Renamed", 77, 3, 0);
+    const Character edited{true, "Renamed", 77, 3, 0, 7, RuneLogic::Complete, {{1, 2, 3}}, 2};
+    EXPECT_EQ(account.characters[1], edited);
 
     Account& full = accountWithCharacters(list, 8);
     const auto before = full.characters;
@@ -31,48 +34,24 @@ TEST(AccountListTest, AddCharacterTakesTheFirstFreeSlotWithNewSelections) {
     EXPECT_EQ(full.characters, before);
 }
 
-TEST(AccountListTest, EditingKeepsTheSelections) {
-    AccountList list;
-    Account& account = accountWithCharacters(list, 2);
-    account.characters[1].runes = RuneSet{{1, 2, 3}};
-    account.characters[1].runeCountFilter = 4;
-    list.editCharacter(account, 1, "Renamed", 77, 3, 0);
-    const Character edited{true, "Renamed", 77, 3, 0, 4, RuneLogic::Complete, RuneSet{{1, 2, 3}}, 2};
-    EXPECT_EQ(account.characters[1], edited);
-}
-
-TEST(AccountListTest, DeletingACharacterMovesTheLaterOnesDown) {
-    AccountList list;
-    Account& account = accountWithCharacters(list, 5);
-    const Character third = account.characters[3];
-    const Character fourth = account.characters[4];
-    list.deleteCharacter(account, 2);
-    EXPECT_EQ(account.charactersInUse(), 4);
-    EXPECT_EQ(account.characters[2], third);
-    EXPECT_EQ(account.characters[3], fourth);
-    EXPECT_FALSE(account.characters[4].inUse);
-    EXPECT_EQ(account.characters[4].name, "C4");  // the free slot keeps a copy
-
-    list.deleteCharacter(account, 3);  // the last one only frees its slot
-    EXPECT_EQ(account.charactersInUse(), 3);
-    list.deleteCharacter(account, 0);
-    EXPECT_EQ(account.characters[0].name, "C1");
-    EXPECT_EQ(account.characters[1], third);
-    EXPECT_FALSE(account.characters[2].inUse);
-}
-
-TEST(AccountListTest, CurrentCharacterFollowsItsCharacterThroughDeletions) {
+TEST(AccountListTest, DeletingACharacterMovesTheLaterOnesDownAndTheCurrentOneFollows) {
     AccountList list;
     Account& current = accountWithCharacters(list, 5);
     Account& other = accountWithCharacters(list, 5);
+    const Character c3 = current.characters[3];
+    const Character c4 = current.characters[4];
     list.setCurrent(&current, 3);
 
     list.deleteCharacter(current, 1);  // below the current one
+    EXPECT_EQ(current.charactersInUse(), 4);
+    EXPECT_EQ(current.characters[2], c3);
+    EXPECT_EQ(current.characters[3], c4);
     EXPECT_EQ(list.currentCharacter(), 2);
-    EXPECT_EQ(list.currentCharacterRecord().name, "C3");
-    list.deleteCharacter(current, 3);  // above it
+    list.deleteCharacter(current, 3);  // above it: the last one only frees its slot
+    EXPECT_EQ(current.charactersInUse(), 3);
     EXPECT_EQ(list.currentCharacter(), 2);
     list.deleteCharacter(other, 0);  // another account
+    EXPECT_EQ(other.characters[0].name, "C1");
     EXPECT_EQ(list.currentCharacter(), 2);
     list.deleteCharacter(current, 2);  // the current one itself
     EXPECT_EQ(list.currentCharacter(), 0);
@@ -83,39 +62,28 @@ TEST(AccountListTest, CurrentCharacterFollowsItsCharacterThroughDeletions) {
     EXPECT_TRUE(current.characters[0].inUse);
 }
 
-TEST(AccountListTest, AddedAccountGoesToTheTailWithoutBecomingCurrent) {
-    AccountList list;
-    list.createDefaultAccounts();
-    Account* added = list.addAccount("", "", "", 5, 2, 1);
-    EXPECT_EQ(list.tail(), added);
-    EXPECT_EQ(list.currentAccount(), list.head());
-    EXPECT_EQ(added->name, "NoName");
-    EXPECT_EQ(added->realm, "NoRealm");
-    const Character first{true, "NoName", 5, 2, 1, 7, RuneLogic::Complete, RuneSet::all(), 0xC46007FF};
-    EXPECT_EQ(added->characters[0], first);
-    for (int slot = 1; slot < kCharacterSlots; ++slot) EXPECT_EQ(added->characters[slot], Character{});
-}
-
+// An added account goes to the tail without becoming current.
 TEST(AccountListTest, AccountsFormARingAndDeletionShowsANeighbour) {
     AccountList list;
-    Account* p = list.addAccount("P", "R", "c", 1, 0, 0);
+    Account* p = list.addAccount("", "", "c", 1, 0, 0);
+    EXPECT_EQ(p->name + "/" + p->realm, "NoName/NoRealm");
     EXPECT_EQ(list.nextAccount(p), p);
     EXPECT_EQ(list.previousAccount(p), p);
     Account* q = list.addAccount("Q", "R", "c", 1, 0, 0);
     Account* r = list.addAccount("R", "R", "c", 1, 0, 0);
+    EXPECT_EQ(list.tail(), r);
+    EXPECT_EQ(list.currentAccount(), nullptr);
     EXPECT_EQ(list.nextAccount(r), p);
     EXPECT_EQ(list.nextAccount(p), q);
     EXPECT_EQ(list.previousAccount(p), r);
     EXPECT_EQ(list.previousAccount(q), p);
 
-    list.setCurrent(r, 0);
-    EXPECT_EQ(list.deleteAccount(p), q);
+    list.addCharacter(*p, "second", 1, 0, 0);
+    list.setCurrent(p, 1);
+    EXPECT_EQ(list.deleteAccount(r), q);  // the one before it
+    EXPECT_EQ(list.currentAccount(), p);
+    EXPECT_EQ(list.deleteAccount(p), q);  // the head shows the one after it
     EXPECT_EQ(list.head(), q);
-    EXPECT_EQ(list.currentAccount(), r);
-
-    list.addCharacter(*r, "second", 1, 0, 0);
-    list.setCurrent(r, 1);
-    EXPECT_EQ(list.deleteAccount(r), q);
     EXPECT_EQ(list.currentAccount(), q);
     EXPECT_EQ(list.currentCharacter(), 0);
     EXPECT_EQ(list.deleteAccount(q), q);  // the last account stays

@@ -2,23 +2,40 @@
 
 #include <gtest/gtest.h>
 
+#include "model/LineReader.h"
+
 namespace sockwright {
 namespace {
 
-using Realms = RealmList;
+using namespace std::string_literals;
 
-TEST(RealmFileReaderTest, OneRealmPerLineWithOrWithoutCarriageReturns) {
-    EXPECT_EQ(parseRealmFile("USEast\nEurope\n"), (Realms{"USEast", "Europe"}));
-    EXPECT_EQ(parseRealmFile("USEast\r\nEurope\r\n"), (Realms{"USEast", "Europe"}));
-    EXPECT_EQ(parseRealmFile("USEast\nSingle Player"), (Realms{"USEast", "Single Player"}));
-    EXPECT_EQ(parseRealmFile("  \n Asia \n"), (Realms{"  ", " Asia "}));
+// The realm file is read with readLine, so these rows are also the line reader's rules.
+TEST(RealmFileReaderTest, OneRealmPerLineUpToTheFirstEmptyLine) {
+    const std::pair<std::string, RealmList> rows[] = {
+        {"USEast\r\nEurope\r\n", {"USEast", "Europe"}},
+        {"USEast\nSingle Player", {"USEast", "Single Player"}},
+        {"", {}},
+        {"\nUSEast\n", {}},
+        {"USEast\n\nEurope\n", {"USEast"}},
+        {"\r\nUSEast\r\n", {"", "USEast"}},             // a carriage return line is an empty realm
+        {"A\r\r\nB\r", {"A\r", "B\r"}},                 // only the one before a line feed goes
+        {"US\0East\n\xff\n"s, {"US", "East", "\xff"}},  // a zero byte ends a line...
+        {"\0USEast\n"s, {}},                            // ...and, first, the list
+    };
+    for (const auto& [contents, realms] : rows) {
+        SCOPED_TRACE(::testing::PrintToString(contents));
+        EXPECT_EQ(parseRealmFile(contents), realms);
+    }
 }
 
-TEST(RealmFileReaderTest, AnEmptyLineEndsTheListButACarriageReturnLineDoesNot) {
-    EXPECT_EQ(parseRealmFile(""), Realms{});
-    EXPECT_EQ(parseRealmFile("\nUSEast\n"), Realms{});
-    EXPECT_EQ(parseRealmFile("USEast\n\nEurope\n"), Realms{"USEast"});
-    EXPECT_EQ(parseRealmFile("\r\nUSEast\r\n"), (Realms{"", "USEast"}));
+TEST(RealmFileReaderTest, LineReaderFailsChangingNothingAtAnEmptyLine) {
+    for (const std::string& buffer : {""s, "\nA"s, "\0A"s}) {
+        std::size_t position = 0;
+        std::string text = "kept";
+        EXPECT_FALSE(readLine(buffer, position, text));
+        EXPECT_EQ(position, 0u);
+        EXPECT_EQ(text, "kept");
+    }
 }
 
 }  // namespace

@@ -33,36 +33,27 @@ constexpr std::array<const char*, 98> kRunewordNames{
     "Wisdom", "Wrath", "Zephyr", "Hustle", "Mosaic", "Metamorphosis", "Ground", "Temper",
     "Hearth", "Cure", "Bulwark", "Coven", "Vigilance", "Ritual"};
 
-class ShippedDataTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const std::filesystem::path data = folder.path() / "data";
-        std::filesystem::create_directory(data);
-        for (const char* name : {"runes.txt", "runewords.txt", "realms.txt"}) {
-            std::filesystem::copy_file(std::filesystem::path(SOCKWRIGHT_SHIPPED_DATA) / name, data / name);
-        }
-        state.dataFolder = data;
-        ASSERT_EQ(loadRuneData(state, messages), RuneDataLoadResult::Loaded);
-        ASSERT_TRUE(messages.messages.empty());
-    }
-
+// The data files the program ships load without a message and hold the game's runes and runewords.
+TEST(ShippedDataTest, HoldsTheGamesRunesAndRunewords) {
     testing::TempFolder folder;
-    ProgramState state;
+    for (const char* name : {"runes.txt", "runewords.txt", "realms.txt"}) {
+        const std::filesystem::path shipped = SOCKWRIGHT_SHIPPED_DATA;
+        std::filesystem::copy_file(shipped / name, folder.path() / name);
+    }
     testing::RecordingMessageSink messages;
-};
+    ProgramState state;
+    state.dataFolder = folder.path();
+    ASSERT_EQ(loadRuneData(state, messages), RuneDataLoadResult::Loaded);
+    EXPECT_TRUE(messages.messages.empty());
 
-TEST_F(ShippedDataTest, HoldsTheThirtyThreeRunesInGameOrder) {
     ASSERT_EQ(state.runeTable.filledCount(), kRuneCount);
     for (int number = 1; number <= kRuneCount; ++number) {
         const Rune* rune = state.runeTable.find(number);
         EXPECT_EQ(rune->name, kRuneNames[number - 1]);
-        EXPECT_GE(rune->level, 0);  // Hel requires no level at all
         EXPECT_NE(rune->weaponsText, "?") << rune->name;
         EXPECT_NE(rune->shieldsText, "?") << rune->name;
     }
-}
 
-TEST_F(ShippedDataTest, RunewordsAreCompleteAndSound) {
     EXPECT_EQ(state.runeDataVersion, (RuneDataVersion{1, 0, 0}));
     const RunewordList& list = *state.runewords;
     EXPECT_EQ(list.size(), 99u);
@@ -70,21 +61,22 @@ TEST_F(ShippedDataTest, RunewordsAreCompleteAndSound) {
         SCOPED_TRACE(runeword.name);
         EXPECT_NE(runeword.equipmentMask, 0u);
         EXPECT_EQ(runeword.equipmentMask & ~kAllEquipment, 0u);
-        EXPECT_FALSE(runeword.equipmentText.empty());
         EXPECT_GE(runeword.runeCount, 2);
         EXPECT_LE(runeword.runeCount, kMaxRunesPerRuneword);
         for (int i = 0; i < runeword.runeCount; ++i) EXPECT_TRUE(isRuneNumber(runeword.runes[i]));
         EXPECT_FALSE(runeword.properties.empty());
     }
-    for (const char* name : kRunewordNames) {
-        EXPECT_TRUE(std::any_of(list.begin(), list.end(), [&](const Runeword& r) { return r.name == name; }))
-            << name;
+    const auto find = [&](std::string_view name) {
+        return std::find_if(list.begin(), list.end(), [&](auto& w) { return w.name == name; });
+    };
+    for (const char* name : kRunewordNames) EXPECT_NE(find(name), list.end()) << name;
+    // Required levels come from the runes, which are read first.
+    for (const auto& [name, level] : {std::pair{"Enigma", 65}, {"Spirit", 25}, {"Steel", 13}}) {
+        EXPECT_TRUE(find(name) != list.end() && find(name)->requiredLevel == level) << name;
     }
-}
-
-TEST_F(ShippedDataTest, RealmsIncludeUsEast) {
     EXPECT_NE(std::find(state.realms.begin(), state.realms.end(), "USEast"), state.realms.end());
     EXPECT_EQ(std::count(state.realms.begin(), state.realms.end(), ""), 0);
+    EXPECT_FALSE(state.accounts.empty());  // no settings file: the default account
 }
 
 }  // namespace
