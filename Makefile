@@ -31,7 +31,7 @@ gallery: configure
 	@$(BUILD_DIR)/tools/gallery
 
 benchmark: build
-	@$(BUILD_DIR)/tests/benchmarks/sockwright_benchmarks
+	@$(BUILD_DIR)/benchmarks/sockwright_benchmarks
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, in a build of its own.
 sanitize:
