@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,8 +17,7 @@ class RecordingDialogService : public DialogService {
 public:
     int runDialog(QDialog& dialog) override {
         dialogs.emplace_back(dialog.metaObject()->className());
-        if (whileDialogRuns) whileDialogRuns(dialog);
-        return dialogResult;
+        return QDialog::Accepted;
     }
     void showMessage(QWidget*, const QString& text) override { messages.push_back(text); }
     bool askYesNo(QWidget*, const QString& text) override {
@@ -33,8 +31,6 @@ public:
     }
 
     bool answerYes = true;
-    int dialogResult = QDialog::Accepted;
-    std::function<void(QDialog&)> whileDialogRuns;
 
     std::vector<std::string> dialogs;  // class names, in order
     QStringList messages;

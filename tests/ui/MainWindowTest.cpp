@@ -1,0 +1,175 @@
+// The program's run: start-up with sound and broken data, the font reminder, the boxes and links
+// the main window opens, and which ways of closing it save the settings.
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+#include "MainWindowTest.h"
+#include "Texts.h"
+#include "WidgetInput.h"
+#include "ui/ProgramStart.h"
+#include "ui/RunewordListBox.h"
+#include "ui/RunewordListModel.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/AboutTextDialog.h"
+#include "ui/skin/ImageButton.h"
+#include "ui/skin/LabelButton.h"
+#include "ui/skin/SkinFont.h"
+
+namespace sockwright {
+namespace {
+
+using testing::MainWindowTest;
+using testing::RecordingDialogService;
+using testing::RuntimeFolder;
+using testing::click;
+using testing::pressKey;
+
+QString textOf(int id) {
+    return QString::fromLatin1(text(id).data(), static_cast<qsizetype>(text(id).size()));
+}
+
+TEST_F(MainWindowTest, ShippedDataListsEveryRunewordForTheDefaultCharacter) {
+    EXPECT_EQ(window.runewordModel().rowCount(), 99);
+    EXPECT_EQ(window.runewordList().selectedRow(), -1);
+    EXPECT_EQ(window.characterLine().text(), QStringLiteral("CHARACTER: USEast: DEFAULT: DEFAULT"));
+}
+
+TEST(ProgramStart, BrokenDataEndsTheProgramBeforeTheWindowButMissingPicturesDoNot) {
+    const struct {
+        const char* what;
+        std::function<void()> spoil;  // runs in the runtime folder
+        int status;
+        QString firstMessage;
+    } starts[] = {
+        {"shipped data", [] {}, 0, {}},
+        {"no pictures", [] { std::filesystem::remove_all("bmp"); }, 0,
+         QStringLiteral("Failed to load all El images")},
+        {"no rune file", [] { std::filesystem::remove("data/runes.txt"); }, kDataErrorExitStatus,
+         QStringLiteral("Failed to open rune data file")},
+        {"corrupt runeword file",
+         [] {
+             std::ofstream("data/runewords.txt") << "1.0.0\nSteel\n0x00000200\n13 9\n+20% IAS\n\n"
+                                                    "Broken\nnot a mask\n1\n\n";
+         },
+         kDataErrorExitStatus, QStringLiteral("Corrupt Runeword file")},
+    };
+    for (const auto& start : starts) {
+        SCOPED_TRACE(start.what);
+        RuntimeFolder runtime;
+        start.spoil();
+        RecordingDialogService dialogs;
+
+        EXPECT_EQ(startProgram(dialogs), start.status);
+        EXPECT_EQ(dialogs.messages.value(0), start.firstMessage);
+        if (start.status == 0) {
+            EXPECT_EQ(dialogs.dialogs, std::vector<std::string>{"sockwright::MainWindow"});
+        } else {
+            EXPECT_EQ(dialogs.messages.size(), 1);
+            EXPECT_TRUE(dialogs.dialogs.empty()) << "the main window must not run";
+            EXPECT_TRUE(dialogs.questions.isEmpty()) << "no font reminder after a data failure";
+        }
+        EXPECT_FALSE(runtime.hasSettings());
+    }
+}
+
+TEST(FontReminder, NoIsRememberedAfterARestartAndYesAsksAgain) {
+    if (skinFontInstalled()) GTEST_SKIP() << "the Exocet face is installed here";
+    RuntimeFolder runtime;
+    // Starts the program, answers the reminder if it comes, and ends with OK.
+    const auto remindedAtStart = [](bool answerYes) {
+        RecordingDialogService dialogs;
+        dialogs.answerYes = answerYes;
+        MainWindow window(dialogs);
+        EXPECT_TRUE(window.initialise());
+        window.accept();
+        return dialogs.questions.size() == 1;
+    };
+    EXPECT_TRUE(remindedAtStart(true));
+    EXPECT_TRUE(remindedAtStart(false));
+    EXPECT_FALSE(remindedAtStart(true));
+}
+
+TEST_F(MainWindowTest, BoxesAndLinksGoThroughTheDialogService) {
+    click(window.aboutButton());
+    ASSERT_NE(window.aboutMenuEntry(), nullptr);
+    window.aboutMenuEntry()->trigger();
+    EXPECT_EQ(dialogs.dialogs,
+              (std::vector<std::string>{"sockwright::AboutTextDialog", "sockwright::AboutDialog"}));
+
+    click(window.logoButton());
+    click(window.titleButton());
+    click(window.contactLine());
+    EXPECT_EQ(dialogs.links, (QStringList{textOf(TextGamePage), textOf(TextHomePage),
+                                          textOf(TextContactLink)}));
+    EXPECT_TRUE(window.isVisible()) << "none of these ends the window";
+}
+
+TEST(AboutBoxes, TextsAreShownWholeAndOkClosesThem) {
+    AboutTextDialog thanksBox;
+    const QString thanks = thanksBox.textLabel().text();
+    EXPECT_EQ(thanks, textOf(TextThanks));
+    const QRect area = thanksBox.textLabel().geometry();
+    const QRect needed = QFontMetrics(skinFont(thanksBox.textLabel().pointSize))
+                             .boundingRect(QRect(), Qt::AlignTop | Qt::AlignHCenter, thanks);
+    EXPECT_LE(needed.width(), area.width());
+    EXPECT_LE(needed.height(), area.height());
+    EXPECT_GT(thanksBox.okButton().geometry().top(), area.bottom());
+    EXPECT_LE(thanksBox.okButton().geometry().bottom(), thanksBox.height());
+    thanksBox.show();
+    click(thanksBox.okButton());
+    EXPECT_FALSE(thanksBox.isVisible());
+
+    AboutDialog versionBox;
+    for (const QLabel* label : versionBox.findChildren<QLabel*>()) {
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+            << "cut: " << label->text().toStdString();
+    }
+    versionBox.show();
+    pressKey(versionBox, Qt::Key_Return);  // the default button, OK
+    EXPECT_FALSE(versionBox.isVisible());
+}
+
+TEST(MainWindowClose, OkEnterAndTheCloseBoxSaveAndEscapeDoesNot) {
+    const struct {
+        const char* what;
+        std::function<void(MainWindow&)> end;
+        bool saves;
+        bool settingsBlocked = false;
+    } endings[] = {
+        {"OK", [](MainWindow& window) { click(window.okButton()); }, true},
+        {"Enter", [](MainWindow& window) { pressKey(window, Qt::Key_Return); }, true},
+        {"close box", [](MainWindow& window) { window.close(); }, true},
+        {"Escape", [](MainWindow& window) { pressKey(window, Qt::Key_Escape); }, false},
+        // A folder where the settings file should be cannot be replaced by a file: the user is
+        // told, and the window closes all the same.
+        {"OK, failing to save", [](MainWindow& window) { click(window.okButton()); }, false, true},
+    };
+    for (const auto& ending : endings) {
+        SCOPED_TRACE(ending.what);
+        RuntimeFolder runtime;
+        if (ending.settingsBlocked) std::filesystem::create_directories("data/settings.dat/x");
+        RecordingDialogService dialogs;
+        MainWindow window(dialogs);
+        ASSERT_TRUE(window.initialise());
+        // A change made while the window runs, so that a save can be told from none.
+        window.state().accounts.currentCharacterRecord().name = "CHANGED";
+        window.show();
+
+        ending.end(window);
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(runtime.settingsText().find("CHANGED") != std::string::npos, ending.saves);
+        EXPECT_EQ(dialogs.messages.filter(QStringLiteral("settings.dat")).size(),
+                  ending.settingsBlocked ? 1 : 0);
+    }
+}
+
+}  // namespace
+}  // namespace sockwright
