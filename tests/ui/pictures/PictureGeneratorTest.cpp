@@ -1,7 +1,6 @@
 // The picture generator run as the build runs it, on rune files of our own.
 #include <QProcess>
 #include <QString>
-#include <QStringList>
 
 #include <filesystem>
 #include <string>
@@ -15,66 +14,44 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The generator sits in the build's tools folder, beside the runtime folder it fills.
-const QString kGenerator = QStringLiteral(SOCKWRIGHT_BUILD_RUNTIME "/../tools/sockwright_pictures");
-
-int runGenerator(const fs::path& runeFile, const fs::path& runtime, const fs::path& resources) {
+// Runs the generator, which sits in the build's tools folder beside the runtime folder it fills,
+// into <folder>/<into>/ and <folder>/<into>/images; its exit code, -1 when it crashed.
+int runGenerator(const testing::TempFolder& folder, const fs::path& runes, const char* into) {
     QProcess generator;
-    generator.start(kGenerator, {QString::fromStdString(runeFile.string()), QString::fromStdString(runtime.string()),
-                                 QString::fromStdString(resources.string())});
+    generator.start(QStringLiteral(SOCKWRIGHT_BUILD_RUNTIME "/../tools/sockwright_pictures"),
+                    {QString::fromStdString(runes.string()),
+                     QString::fromStdString((folder.path() / into).string()),
+                     QString::fromStdString((folder.path() / into / "images").string())});
     if (!generator.waitForFinished(60000)) return -1;
     return generator.exitStatus() == QProcess::NormalExit ? generator.exitCode() : -1;
 }
 
-std::string runeLine(const std::string& name) { return name + ":11:weapon:armour:shield"; }
-
-TEST(PictureGenerator, NamesRunePicturesAfterTheRuneFileWithCrLfLinesAndTrailingLineFeed) {
+TEST(PictureGenerator, DrawsRunePicturesOnlyForSafeNamesUpToLine33AndNeedsTheRuneFile) {
     testing::TempFolder folder;
-    const fs::path runes = folder.write("runes.txt", runeLine("El") + "\r\n" + runeLine("Eld") + "\r\n");
-    ASSERT_EQ(runGenerator(runes, folder.path() / "runtime", folder.path() / "images"), 0);
-    for (const char* name : {"El", "Eld"}) {
-        EXPECT_TRUE(folder.exists(std::string("runtime/bmp/") + name + ".bmp")) << name;
-        EXPECT_TRUE(folder.exists(std::string("runtime/bmp/sel") + name + ".bmp")) << name;
-    }
-    EXPECT_FALSE(folder.exists("runtime/bmp/.bmp"));
-    EXPECT_FALSE(folder.exists("runtime/bmp/El\r.bmp"));
-    // The fixed pictures do not depend on how many runes there are.
-    EXPECT_TRUE(folder.exists("runtime/bmp/selBlank.bmp"));
-    EXPECT_TRUE(folder.exists("runtime/bmp/selrange.bmp"));
-    EXPECT_TRUE(folder.exists("runtime/char/PALADIN.bmp"));
-    EXPECT_TRUE(folder.exists("images/Background.bmp"));
-    EXPECT_TRUE(folder.exists("images/Sockwright.png"));
-}
+    std::string text = "El:11:weapon:armour:shield\r\n../escape:11:weapon\r\n:11:weapon\r\n";
+    for (int rune = 4; rune <= 34; ++rune) text += "R" + std::to_string(rune) + ":11:weapon\n";
+    ASSERT_EQ(runGenerator(folder, folder.write("runes.txt", text), "out"), 0);
+    for (const char* name : {"out/bmp/El.bmp", "out/bmp/selEl.bmp", "out/bmp/R33.bmp"})
+        EXPECT_TRUE(folder.exists(name)) << name;
+    for (const char* name : {"out/escape.bmp", "out/bmp/.bmp", "out/bmp/sel.bmp",
+                             "out/bmp/R34.bmp"})
+        EXPECT_FALSE(folder.exists(name)) << name;
 
-TEST(PictureGenerator, DrawsNoPictureForANameThatWouldLeaveTheFolderAndNoneAfterLine33) {
-    testing::TempFolder folder;
-    std::string text = runeLine("../escape") + "\n" + runeLine("") + "\n";
-    for (int number = 3; number <= 34; ++number) text += runeLine("R" + std::to_string(number)) + "\n";
-    const fs::path runes = folder.write("runes.txt", text);
-    ASSERT_EQ(runGenerator(runes, folder.path() / "runtime", folder.path() / "images"), 0);
-    EXPECT_FALSE(folder.exists("runtime/escape.bmp"));
-    EXPECT_FALSE(folder.exists("runtime/bmp/sel../escape.bmp"));
-    EXPECT_FALSE(folder.exists("runtime/bmp/.bmp"));
-    EXPECT_TRUE(folder.exists("runtime/bmp/R33.bmp"));
-    EXPECT_FALSE(folder.exists("runtime/bmp/R34.bmp"));
-}
-
-TEST(PictureGenerator, FailsWithoutARuneFile) {
-    testing::TempFolder folder;
-    EXPECT_NE(runGenerator(folder.path() / "missing.txt", folder.path() / "runtime", folder.path() / "images"), 0);
-    EXPECT_FALSE(folder.exists("images/Background.bmp"));
+    EXPECT_NE(runGenerator(folder, folder.path() / "missing.txt", "none"), 0);
+    EXPECT_FALSE(folder.exists("none/images/Background.bmp"));
 }
 
 TEST(PictureGenerator, DrawsTheSamePixelsOnEveryRun) {
     testing::TempFolder folder;
     const fs::path runes = fs::path(SOCKWRIGHT_SHIPPED_DATA) / "runes.txt";
-    ASSERT_EQ(runGenerator(runes, folder.path() / "first", folder.path() / "first/images"), 0);
-    ASSERT_EQ(runGenerator(runes, folder.path() / "second", folder.path() / "second/images"), 0);
+    ASSERT_EQ(runGenerator(folder, runes, "first"), 0);
+    ASSERT_EQ(runGenerator(folder, runes, "second"), 0);
     int compared = 0;
     for (const auto& entry : fs::recursive_directory_iterator(folder.path() / "first")) {
         if (!entry.is_regular_file()) continue;
         const fs::path relative = fs::relative(entry.path(), folder.path() / "first");
-        EXPECT_EQ(folder.read(("first" / relative).string()), folder.read(("second" / relative).string()))
+        EXPECT_EQ(folder.read(("first" / relative).string()),
+                  folder.read(("second" / relative).string()))
             << relative.string();
         ++compared;
     }

@@ -3,25 +3,19 @@
 #include <filesystem>
 #include <functional>
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QImage>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QWidget>
 
 namespace sockwright::testing {
 
 // Makes a folder the current one for the life of the object.
-class CurrentFolder {
-public:
-    explicit CurrentFolder(const std::filesystem::path& folder) : previous_(QDir::currentPath()) {
-        QDir::setCurrent(QString::fromStdString(folder.string()));
+struct CurrentFolder {
+    explicit CurrentFolder(const std::filesystem::path& folder) {
+        std::filesystem::current_path(folder);
     }
-    ~CurrentFolder() { QDir::setCurrent(previous_); }
-
-private:
-    QString previous_;
+    ~CurrentFolder() { std::filesystem::current_path(previous); }
+    const std::filesystem::path previous = std::filesystem::current_path();
 };
 
 inline QPixmap solidPixmap(QSize size, const QColor& colour) {
@@ -43,7 +37,8 @@ inline QImage render(QWidget& widget) {
     return image;
 }
 
-inline int countPixels(const QImage& image, const std::function<bool(QRgb)>& test, QRect area = {}) {
+inline int countPixels(const QImage& image, const std::function<bool(QRgb)>& test,
+                       QRect area = {}) {
     area = area.isNull() ? image.rect() : area & image.rect();
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -51,16 +46,11 @@ inline int countPixels(const QImage& image, const std::function<bool(QRgb)>& tes
     return count;
 }
 
-inline bool isInk(QRgb pixel) { return qAlpha(pixel) == 255 && (pixel & 0xFFFFFF) != 0; }
-
-// The smallest rectangle holding every pixel of ink.
-inline QRect inkBounds(const QImage& image) {
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (isInk(image.pixel(x, y))) bounds |= QRect(x, y, 1, 1);
-    return bounds;
+inline int countColour(const QImage& image, const QColor& colour, QRect area = {}) {
+    return countPixels(image, [&](QRgb p) { return p == colour.rgb(); }, area);
 }
+
+inline bool isInk(QRgb pixel) { return qAlpha(pixel) == 255 && (pixel & 0xFFFFFF) != 0; }
 
 // Runs of pixel rows holding ink inside an area: one per line of capitals.
 inline int inkBands(const QImage& image, QRect area) {
@@ -72,14 +62,6 @@ inline int inkBands(const QImage& image, QRect area) {
         inBand = ink;
     }
     return bands;
-}
-
-inline void click(QWidget& widget, Qt::MouseButton button = Qt::LeftButton) {
-    const QPointF at(widget.width() / 2.0, widget.height() / 2.0);
-    QMouseEvent press(QEvent::MouseButtonPress, at, widget.mapToGlobal(at), button, button, {});
-    QMouseEvent release(QEvent::MouseButtonRelease, at, widget.mapToGlobal(at), button, {}, {});
-    QCoreApplication::sendEvent(&widget, &press);
-    QCoreApplication::sendEvent(&widget, &release);
 }
 
 }  // namespace sockwright::testing
