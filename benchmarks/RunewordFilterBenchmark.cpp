@@ -11,9 +11,9 @@ namespace {
 // A full runeword list: two to six runes each, drawn from all 33, in the equipment masks the
 // shipped file uses most. Seeded, so every run measures the same list.
 RunewordList syntheticRunewords() {
-    constexpr EquipmentMask kMasks[] = {kAllEquipment, kDefenceEquipment, 0x006007FF,
-                                        kMeleeEquipment, 0x80000000,       0x04000000,
-                                        0x40000000,      0x00000209,       0x00600000};
+    constexpr EquipmentMask kMasks[] = {kAllEquipment,   kDefenceEquipment, 0x006007FF,
+                                        kMeleeEquipment, 0x80000000,        0x04000000,
+                                        0x40000000,      0x00000209,        0x00600000};
     std::mt19937 random(20240611);
     std::uniform_int_distribution<int> runeCount(2, kMaxRunesPerRuneword);
     std::uniform_int_distribution<int> runeNumber(1, kRuneCount);

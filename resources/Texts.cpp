@@ -68,6 +68,8 @@ std::string_view text(int id) {
     return {};
 }
 
-std::string_view contactAddress() { return SOCKWRIGHT_CONTACT; }
+std::string_view contactAddress() {
+    return SOCKWRIGHT_CONTACT;
+}
 
 }  // namespace sockwright

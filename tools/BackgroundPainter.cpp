@@ -1,7 +1,6 @@
 #include "BackgroundPainter.h"
 
 #include <QPainter>
-
 #include <algorithm>
 
 #include "ui/MainWindowLayout.h"
@@ -17,7 +16,8 @@ constexpr int kSlotFrameRadius = 3;
 
 // A one-pixel frame whose straight edges lie exactly on the rectangle's outer pixels.
 void frame(QPainter& painter, const layout::Rect& r, int radius) {
-    painter.drawRoundedRect(QRectF(r.x + 0.5, r.y + 0.5, r.width - 1, r.height - 1), radius, radius);
+    painter.drawRoundedRect(QRectF(r.x + 0.5, r.y + 0.5, r.width - 1, r.height - 1), radius,
+                            radius);
 }
 
 }  // namespace
@@ -35,7 +35,8 @@ QImage BackgroundPainter::background() {
     painter.drawLine(QPointF(layout::kListFrame.x + 1, divider),
                      QPointF(layout::kListFrame.x + layout::kListFrame.width - 1, divider));
     for (int slot = 0; slot < layout::kRuneSlotCount; ++slot) {
-        frame(painter, layout::runeSlotFrame(slot), std::min(kSlotFrameRadius, layout::kFrameRadius));
+        frame(painter, layout::runeSlotFrame(slot),
+              std::min(kSlotFrameRadius, layout::kFrameRadius));
     }
     frame(painter, layout::kDetailsFrame, layout::kFrameRadius);
     return image;

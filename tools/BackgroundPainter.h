@@ -9,7 +9,7 @@ namespace sockwright::pictures {
 // the details. The frames are placed from the main window's layout table, so they always sit
 // round the controls.
 class BackgroundPainter {
-public:
+  public:
     static QImage background();
 };
 

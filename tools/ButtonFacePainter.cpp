@@ -4,7 +4,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-
 #include <algorithm>
 #include <array>
 
@@ -73,13 +72,14 @@ int wordPixelSize() {
 
 void paintWord(QPainter& painter, const Face& face) {
     Lettering::drawEngravedWord(painter, QRectF(0, 0, face.width, face.height), face.text,
-             Lettering::font(wordPixelSize(), kWordSpacing));
+                                Lettering::font(wordPixelSize(), kWordSpacing));
 }
 
 void paintUpdate(QPainter& painter, const Face& face) {
     const QString first = "UPDATE";
     const QString second = "AVAILABLE";
-    const int size = Lettering::fittingPixelSize(second, face.width - 2 * kWordMargin, 18, kWordSpacing);
+    const int size =
+        Lettering::fittingPixelSize(second, face.width - 2 * kWordMargin, 18, kWordSpacing);
     const QFont font = Lettering::font(size, kWordSpacing);
     const qreal half = face.height / 2.0;
     Lettering::drawEngravedWord(painter, QRectF(0, 1, face.width, half), first, font);
@@ -91,10 +91,14 @@ void paintArrow(QPainter& painter, const Face& face) {
     const qreal h = face.height;
     const QString direction = face.text;
     QPolygonF triangle;
-    if (direction == "right") triangle << QPointF(2, 0.5) << QPointF(w - 1, h / 2) << QPointF(2, h - 0.5);
-    if (direction == "left") triangle << QPointF(w - 2, 0.5) << QPointF(1, h / 2) << QPointF(w - 2, h - 0.5);
-    if (direction == "up") triangle << QPointF(0.5, h - 1) << QPointF(w / 2, 1) << QPointF(w - 0.5, h - 1);
-    if (direction == "down") triangle << QPointF(0.5, 1) << QPointF(w / 2, h - 1) << QPointF(w - 0.5, 1);
+    if (direction == "right")
+        triangle << QPointF(2, 0.5) << QPointF(w - 1, h / 2) << QPointF(2, h - 0.5);
+    if (direction == "left")
+        triangle << QPointF(w - 2, 0.5) << QPointF(1, h / 2) << QPointF(w - 2, h - 0.5);
+    if (direction == "up")
+        triangle << QPointF(0.5, h - 1) << QPointF(w / 2, 1) << QPointF(w - 0.5, h - 1);
+    if (direction == "down")
+        triangle << QPointF(0.5, 1) << QPointF(w / 2, h - 1) << QPointF(w - 0.5, 1);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -153,15 +157,21 @@ void paintLogo(QPainter& painter, const Face& face) {
         p.setRenderHint(QPainter::Antialiasing);
         const qreal axis = 21;
         // Blade, from the point at the left to the guard at the right.
-        MaterialPainter::fill(p, MaterialPainter::polygon({{4, axis}, {16, axis - 4.5}, {88, axis - 4.5},
-                                                           {88, axis + 4.5}, {16, axis + 4.5}}),
+        MaterialPainter::fill(p,
+                              MaterialPainter::polygon({{4, axis},
+                                                        {16, axis - 4.5},
+                                                        {88, axis - 4.5},
+                                                        {88, axis + 4.5},
+                                                        {16, axis + 4.5}}),
                               Material::Steel);
         p.setPen(QPen(QColor(70, 76, 88), 1.0));
         p.drawLine(QPointF(16, axis), QPointF(40, axis));
         p.drawLine(QPointF(76, axis), QPointF(87, axis));
-        MaterialPainter::fillAcross(p, MaterialPainter::polygon({{88, axis - 13}, {93, axis - 11}, {93, axis + 11},
-                                                                 {88, axis + 13}}),
-                                    Material::Gold);
+        MaterialPainter::fillAcross(
+            p,
+            MaterialPainter::polygon(
+                {{88, axis - 13}, {93, axis - 11}, {93, axis + 11}, {88, axis + 13}}),
+            Material::Gold);
         QPainterPath grip;
         grip.addRoundedRect(QRectF(93, axis - 2.6, 14, 5.2), 2, 2);
         MaterialPainter::fillAcross(p, grip, Material::Leather);
@@ -203,12 +213,24 @@ QImage ButtonFacePainter::face(const QString& faceName) {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     switch (face->kind) {
-        case Kind::Word: paintWord(painter, *face); break;
-        case Kind::Arrow: paintArrow(painter, *face); break;
-        case Kind::Title: paintTitle(painter, *face); break;
-        case Kind::Question: paintQuestion(painter, *face); break;
-        case Kind::Logo: paintLogo(painter, *face); break;
-        case Kind::Update: paintUpdate(painter, *face); break;
+        case Kind::Word:
+            paintWord(painter, *face);
+            break;
+        case Kind::Arrow:
+            paintArrow(painter, *face);
+            break;
+        case Kind::Title:
+            paintTitle(painter, *face);
+            break;
+        case Kind::Question:
+            paintQuestion(painter, *face);
+            break;
+        case Kind::Logo:
+            paintLogo(painter, *face);
+            break;
+        case Kind::Update:
+            paintUpdate(painter, *face);
+            break;
     }
     return image;
 }

@@ -10,7 +10,7 @@ namespace sockwright::pictures {
 // The faces of the picture buttons, each at its fixed size: white capitals on black for the
 // words, olive triangles for the arrows, the program's title, a question mark and the logo.
 class ButtonFacePainter {
-public:
+  public:
     // The seventeen face names, which are also their resource names.
     static QStringList faceNames();
     // The size of a face; an empty size for a name it does not know.

@@ -51,7 +51,9 @@ void amazon(QPainter& p) {
     item(p, "spear", 36, 0.74);
 }
 
-void assassin(QPainter& p) { item(p, "claw", 0, 0.7, {0, -1}); }
+void assassin(QPainter& p) {
+    item(p, "claw", 0, 0.7, {0, -1});
+}
 
 void barbarian(QPainter& p) {
     item(p, "axe", -32, 0.62);
@@ -71,8 +73,9 @@ void druid(QPainter& p) {
     for (const QPointF& toe : toes) {
         const QPointF outward = (toe - QPointF(32, 40)) / 3.2;
         const QPointF tip = toe + outward * 1.35;
-        MaterialPainter::fill(p, MaterialPainter::polygon({toe + QPointF(-2, -1), tip, toe + QPointF(2, -1)}),
-                              M::Bone);
+        MaterialPainter::fill(
+            p, MaterialPainter::polygon({toe + QPointF(-2, -1), tip, toe + QPointF(2, -1)}),
+            M::Bone);
         QPainterPath pawToe;
         pawToe.addEllipse(toe, 4.4, 5.2);
         MaterialPainter::fill(p, pawToe, M::Wood);
@@ -108,7 +111,8 @@ void sorceress(QPainter& p) {
     // A flame in three tongues, hot at its heart.
     auto tongue = [](qreal scale, qreal lean) {
         QPainterPath flame(QPointF(32, 52));
-        flame.cubicTo(32 - 14 * scale, 52, 32 - 16 * scale, 38, 32 - 8 * scale, 28 + (1 - scale) * 10);
+        flame.cubicTo(32 - 14 * scale, 52, 32 - 16 * scale, 38, 32 - 8 * scale,
+                      28 + (1 - scale) * 10);
         flame.cubicTo(32 - 4 * scale, 22, 32 + lean - 6, 18, 32 + lean, 52 - 42 * scale);
         flame.cubicTo(32 + lean + 8 * scale, 22, 32 + 16 * scale, 32, 32 + 13 * scale, 42);
         flame.cubicTo(32 + 11 * scale, 50, 32 + 6 * scale, 52, 32, 52);
@@ -121,9 +125,11 @@ void sorceress(QPainter& p) {
     p.drawPath(tongue(1.0, 4));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 150, 30));
-    p.drawPath(QTransform().translate(32, 52).scale(0.72, 0.72).translate(-32, -52).map(tongue(1.0, -2)));
+    p.drawPath(
+        QTransform().translate(32, 52).scale(0.72, 0.72).translate(-32, -52).map(tongue(1.0, -2)));
     p.setBrush(QColor(255, 236, 150));
-    p.drawPath(QTransform().translate(32, 52).scale(0.42, 0.42).translate(-32, -52).map(tongue(1.0, 2)));
+    p.drawPath(
+        QTransform().translate(32, 52).scale(0.42, 0.42).translate(-32, -52).map(tongue(1.0, 2)));
     p.restore();
 }
 
@@ -139,10 +145,10 @@ void paladin(QPainter& p) {
     MaterialPainter::fill(p, inset.map(shield), M::Sapphire);
     p.save();
     p.setClipPath(inset.map(shield));
-    MaterialPainter::fillAcross(p, MaterialPainter::polygon({{29.5, 10}, {34.5, 10}, {34.5, 56}, {29.5, 56}}),
-                                M::Gold);
-    MaterialPainter::fillAcross(p, MaterialPainter::polygon({{16, 24}, {48, 24}, {48, 29}, {16, 29}}),
-                                M::Gold);
+    MaterialPainter::fillAcross(
+        p, MaterialPainter::polygon({{29.5, 10}, {34.5, 10}, {34.5, 56}, {29.5, 56}}), M::Gold);
+    MaterialPainter::fillAcross(
+        p, MaterialPainter::polygon({{16, 24}, {48, 24}, {48, 29}, {16, 29}}), M::Gold);
     p.restore();
 }
 

@@ -10,7 +10,7 @@ namespace sockwright::pictures {
 // 75 pixels from its left edge, so the picture stays well inside that; the medallion keeps
 // three pixels clear of the picture's edges, where a selected card draws its frame.
 class ClassEmblemPainter {
-public:
+  public:
     static constexpr int kWidth = 64;
     static constexpr int kHeight = 64;
 

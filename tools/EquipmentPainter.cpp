@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPainterPathStroker>
-
 #include <functional>
 #include <map>
 
@@ -19,7 +18,8 @@ constexpr int kGlowRadius = 2;
 
 QPainterPath rod(qreal centreX, qreal top, qreal bottom, qreal width) {
     QPainterPath path;
-    path.addRoundedRect(QRectF(centreX - width / 2, top, width, bottom - top), width / 2, width / 2);
+    path.addRoundedRect(QRectF(centreX - width / 2, top, width, bottom - top), width / 2,
+                        width / 2);
     return path;
 }
 
@@ -96,8 +96,9 @@ void drawClaw(QPainter& p) {
 }
 
 void drawDagger(QPainter& p) {
-    MaterialPainter::fill(p, MaterialPainter::polygon({{16.5, 50}, {16.5, 24}, {20, 9}, {23.5, 24}, {23.5, 50}}),
-                          M::Steel);
+    MaterialPainter::fill(
+        p, MaterialPainter::polygon({{16.5, 50}, {16.5, 24}, {20, 9}, {23.5, 24}, {23.5, 50}}),
+        M::Steel);
     line(p, {20, 16}, {20, 48}, QColor(70, 76, 88, 200), 1.0);
     MaterialPainter::fillAcross(p, rect(8, 49, 24, 4.5, 2), M::Gold);
     MaterialPainter::fill(p, circle(8.5, 50, 2.6), M::Gold);
@@ -172,14 +173,16 @@ void drawScepter(QPainter& p) {
     QPainterPath arm = MaterialPainter::polygon({{14, 16}, {4, 20}, {14, 25}});
     MaterialPainter::fill(p, arm, M::Gold);
     MaterialPainter::fill(p, mirrored(arm), M::Gold);
-    MaterialPainter::fill(p, MaterialPainter::polygon({{15, 26}, {25, 26}, {22, 33}, {18, 33}}), M::Gold);
+    MaterialPainter::fill(p, MaterialPainter::polygon({{15, 26}, {25, 26}, {22, 33}, {18, 33}}),
+                          M::Gold);
     MaterialPainter::fill(p, circle(20, 20.5, 8.5), M::Gold);
     MaterialPainter::fill(p, circle(20, 20.5, 4.6), M::Ruby);
 }
 
 void drawSpear(QPainter& p) {
     MaterialPainter::fillAcross(p, rod(20, 26, 76, 3.4), M::Wood);
-    MaterialPainter::fill(p, MaterialPainter::polygon({{18.3, 74}, {20, 79.5}, {21.7, 74}}), M::DarkSteel);
+    MaterialPainter::fill(p, MaterialPainter::polygon({{18.3, 74}, {20, 79.5}, {21.7, 74}}),
+                          M::DarkSteel);
     QPainterPath head(QPointF(20, 2));
     head.cubicTo(26, 10, 27, 19, 20, 29);
     head.cubicTo(13, 19, 14, 10, 20, 2);
@@ -205,8 +208,8 @@ void drawStaff(QPainter& p) {
 }
 
 void drawSword(QPainter& p) {
-    MaterialPainter::fill(p, MaterialPainter::polygon({{16, 52}, {16, 13}, {20, 3}, {24, 13}, {24, 52}}),
-                          M::Steel);
+    MaterialPainter::fill(
+        p, MaterialPainter::polygon({{16, 52}, {16, 13}, {20, 3}, {24, 13}, {24, 52}}), M::Steel);
     line(p, {20, 13}, {20, 50}, QColor(70, 76, 88, 220), 1.2);
     MaterialPainter::fillAcross(p, rect(5, 51, 30, 5, 2.4), M::Gold);
     grip(p, 20, 56, 70, 5);
@@ -215,8 +218,8 @@ void drawSword(QPainter& p) {
 }
 
 void drawWand(QPainter& p) {
-    MaterialPainter::fillAcross(p, MaterialPainter::polygon({{17.8, 32}, {22.2, 32}, {21, 74}, {19, 74}}),
-                                M::Bone);
+    MaterialPainter::fillAcross(
+        p, MaterialPainter::polygon({{17.8, 32}, {22.2, 32}, {21, 74}, {19, 74}}), M::Bone);
     MaterialPainter::fillAcross(p, rect(17.6, 46, 4.8, 2.4, 1), M::Gold);
     MaterialPainter::fillAcross(p, rect(18, 60, 4, 2.4, 1), M::Gold);
     MaterialPainter::fill(p, rect(15, 24, 10, 8, 2.5), M::Bone);
@@ -253,8 +256,15 @@ void drawBow(QPainter& p) {
 }
 
 void drawCrossbow(QPainter& p) {
-    MaterialPainter::fill(p, MaterialPainter::polygon({{17.5, 18}, {22.5, 18}, {23, 56}, {26.5, 71},
-                                                       {24.5, 78}, {15.5, 78}, {13.5, 71}, {17, 56}}),
+    MaterialPainter::fill(p,
+                          MaterialPainter::polygon({{17.5, 18},
+                                                    {22.5, 18},
+                                                    {23, 56},
+                                                    {26.5, 71},
+                                                    {24.5, 78},
+                                                    {15.5, 78},
+                                                    {13.5, 71},
+                                                    {17, 56}}),
                           M::Wood);
     line(p, {20, 20}, {20, 50}, QColor(40, 22, 8, 200), 1.0);
     QPainterPath trigger(QPointF(22.5, 50));
@@ -407,19 +417,21 @@ void drawRange(QPainter& p) {
     p.translate(-20, -40);
     MaterialPainter::fillAcross(p, rod(20, 6, 76, 1.8), M::Wood);
     MaterialPainter::fill(p, MaterialPainter::polygon({{17.4, 11}, {20, 1}, {22.6, 11}}), M::Steel);
-    MaterialPainter::fill(p, MaterialPainter::polygon({{19.6, 62}, {16, 70}, {16, 76}, {19.6, 70}}), M::Cloth);
-    MaterialPainter::fill(p, MaterialPainter::polygon({{20.4, 62}, {24, 70}, {24, 76}, {20.4, 70}}), M::Cloth);
+    MaterialPainter::fill(p, MaterialPainter::polygon({{19.6, 62}, {16, 70}, {16, 76}, {19.6, 70}}),
+                          M::Cloth);
+    MaterialPainter::fill(p, MaterialPainter::polygon({{20.4, 62}, {24, 70}, {24, 76}, {20.4, 70}}),
+                          M::Cloth);
     p.restore();
 }
 
 const std::map<QString, std::function<void(QPainter&)>>& drawings() {
     static const std::map<QString, std::function<void(QPainter&)>> table{
-        {"axe", drawAxe},         {"claw", drawClaw},       {"dagger", drawDagger},
-        {"mace", drawMace},       {"orb", drawOrb},         {"polearm", drawPolearm},
-        {"scepter", drawScepter}, {"spear", drawSpear},     {"staff", drawStaff},
-        {"sword", drawSword},     {"wand", drawWand},       {"bow", drawBow},
-        {"crossbow", drawCrossbow}, {"shield", drawShield}, {"helm", drawHelm},
-        {"armour", drawArmour},   {"defense", drawDefense}, {"melee", drawMelee},
+        {"axe", drawAxe},           {"claw", drawClaw},       {"dagger", drawDagger},
+        {"mace", drawMace},         {"orb", drawOrb},         {"polearm", drawPolearm},
+        {"scepter", drawScepter},   {"spear", drawSpear},     {"staff", drawStaff},
+        {"sword", drawSword},       {"wand", drawWand},       {"bow", drawBow},
+        {"crossbow", drawCrossbow}, {"shield", drawShield},   {"helm", drawHelm},
+        {"armour", drawArmour},     {"defense", drawDefense}, {"melee", drawMelee},
         {"range", drawRange},
     };
     return table;

@@ -13,7 +13,7 @@ namespace sockwright::pictures {
 // as the item standing upright. The lit picture is in full colour with a gold glow round it;
 // the dim one is the same item in dull grey.
 class EquipmentPainter {
-public:
+  public:
     static constexpr int kWidth = 40;
     static constexpr int kHeight = 80;
 

@@ -8,7 +8,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
-
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -37,8 +36,8 @@ namespace {
 
 constexpr int kSheetWidth = 1480;
 constexpr std::array<const char*, 17> kFaces{
-    "OK", "Cancel", "Next", "Prev", "Up", "Down", "Logo", "Exit", "Runes",
-    "Equipment", "Title", "About", "Character", "Delete", "New", "Edit", "Update"};
+    "OK",        "Cancel", "Next",  "Prev",      "Up",     "Down", "Logo", "Exit",  "Runes",
+    "Equipment", "Title",  "About", "Character", "Delete", "New",  "Edit", "Update"};
 
 QStringList runeNames(const QDir& runtime) {
     QStringList names;
@@ -63,7 +62,8 @@ void addRuntimePictures(GallerySheet& sheet, const QDir& runtime) {
     sheet.heading("Runes: bmp/<name>.bmp (dim) and bmp/sel<name>.bmp (lit), with Blank");
     for (int row = 0; row < 3; ++row) {
         for (const char* prefix : {"", "sel"}) {
-            sheet.add(picture(runtime, QString("bmp/%1Blank.bmp").arg(prefix)), QString("%1Blank").arg(prefix));
+            sheet.add(picture(runtime, QString("bmp/%1Blank.bmp").arg(prefix)),
+                      QString("%1Blank").arg(prefix));
             for (int column = 0; column < 11 && row * 11 + column < names.size(); ++column) {
                 const QString name = prefix + names[row * 11 + column];
                 sheet.add(picture(runtime, "bmp/" + name + ".bmp"), name);
@@ -79,7 +79,8 @@ void addRuntimePictures(GallerySheet& sheet, const QDir& runtime) {
         sheet.newRow();
     }
     sheet.heading("Classes: char/<CLASS>.bmp");
-    for (const char* name : kCharacterClassNames) sheet.add(picture(runtime, QString("char/%1.bmp").arg(name)), name);
+    for (const char* name : kCharacterClassNames)
+        sheet.add(picture(runtime, QString("char/%1.bmp").arg(name)), name);
 }
 
 void addBuiltInPictures(GallerySheet& sheet) {
@@ -90,7 +91,8 @@ void addBuiltInPictures(GallerySheet& sheet) {
     }
     sheet.heading("Program icon (:/images/Sockwright.png) at 256, 48 and 16 pixels");
     const QIcon icon = programIcon();
-    for (int size : {256, 48, 16}) sheet.add(icon.pixmap(size, size).toImage(), QString::number(size));
+    for (int size : {256, 48, 16})
+        sheet.add(icon.pixmap(size, size).toImage(), QString::number(size));
 }
 
 // The background with the faces and six rune pictures placed as the main window places them,
@@ -116,14 +118,15 @@ QImage mainWindowPreview(const QDir& runtime) {
     for (int slot = 0; slot < layout::kRuneSlotCount; ++slot) {
         if (shown[slot] == 0 || shown[slot] > names.size()) continue;
         const layout::Rect r = layout::runeSlot(slot);
-        painter.drawImage(r.x + 1, r.y + 1, QImage(runtime.filePath("bmp/" + names[shown[slot] - 1] + ".bmp")));
+        painter.drawImage(r.x + 1, r.y + 1,
+                          QImage(runtime.filePath("bmp/" + names[shown[slot] - 1] + ".bmp")));
     }
     return preview;
 }
 
 // A toggle button over its label, as the selection dialogs show them.
 class ToggleSample {
-public:
+  public:
     ToggleSample(const QPixmap& setImage, const QPixmap& clearImage, std::uint32_t mask,
                  std::uint32_t bits, bool withMask, const QString& text)
         : setImage_(setImage), clearImage_(clearImage), mask_(mask) {
@@ -140,7 +143,7 @@ public:
     }
     QWidget& widget() { return container_; }
 
-private:
+  private:
     QPixmap setImage_;
     QPixmap clearImage_;
     std::uint32_t mask_;
@@ -180,8 +183,9 @@ void addControls(GallerySheet& sheet, const QDir& runtime) {
     sheet.heading("DetailTextButton");
     DetailTextButton details;
     details.resize(layout::kDetailsPanel.width, 110);
-    details.setText("AXES/SWORDS\n+200% Enhanced Damage\n+20% Increased Attack Speed\n"
-                    "Hit Blinds Target\n+1 to Light Radius");
+    details.setText(
+        "AXES/SWORDS\n+200% Enhanced Damage\n+20% Increased Attack Speed\n"
+        "Hit Blinds Target\n+1 to Light Radius");
     sheet.add(details, "centred lines, 13 pt");
 
     sheet.heading("RuneToggleButton: all bits set, clear, part of a row, without a mask");
@@ -197,18 +201,23 @@ void addControls(GallerySheet& sheet, const QDir& runtime) {
     std::vector<std::unique_ptr<ToggleSample>> toggles;
     toggles.push_back(std::make_unique<ToggleSample>(runeSet, runeClear, 0x80, 0x80, true, ral));
     toggles.push_back(std::make_unique<ToggleSample>(runeSet, runeClear, 0x00, 0x80, true, ral));
-    toggles.push_back(std::make_unique<ToggleSample>(blankSet, blankClear, 0x7FF, 0x7FF, true, "Common"));
-    toggles.push_back(std::make_unique<ToggleSample>(blankSet, blankClear, 0x083, 0x7FF, true, "Medium"));
+    toggles.push_back(
+        std::make_unique<ToggleSample>(blankSet, blankClear, 0x7FF, 0x7FF, true, "Common"));
+    toggles.push_back(
+        std::make_unique<ToggleSample>(blankSet, blankClear, 0x083, 0x7FF, true, "Medium"));
     toggles.push_back(std::make_unique<ToggleSample>(runeSet, runeClear, 0, 0, false, "slot"));
-    toggles.push_back(std::make_unique<ToggleSample>(swordSet, swordClear, 0x200, 0x200, true, "SWORDS"));
-    toggles.push_back(std::make_unique<ToggleSample>(swordSet, swordClear, 0x000, 0x200, true, "SWORDS"));
+    toggles.push_back(
+        std::make_unique<ToggleSample>(swordSet, swordClear, 0x200, 0x200, true, "SWORDS"));
+    toggles.push_back(
+        std::make_unique<ToggleSample>(swordSet, swordClear, 0x000, 0x200, true, "SWORDS"));
     const char* captions[] = {"set", "clear", "row set", "row in part", "no mask", "set", "clear"};
     for (std::size_t i = 0; i < toggles.size(); ++i) sheet.add(toggles[i]->widget(), captions[i]);
 
     sheet.heading("CharacterCard: free slot, CLASSIC, EXPANSION, HARDCORE; plain and selected");
     ClassImages classes;
     for (std::size_t i = 0; i < classes.images.size(); ++i) {
-        classes.images[i] = QPixmap(runtime.filePath(QString("char/%1.bmp").arg(kCharacterClassNames[i])));
+        classes.images[i] =
+            QPixmap(runtime.filePath(QString("char/%1.bmp").arg(kCharacterClassNames[i])));
     }
     Account account{"DEFAULT", "USEast", {}};
     const auto character = [](const char* name, int level, int characterClass, int type) {
@@ -237,8 +246,9 @@ void addControls(GallerySheet& sheet, const QDir& runtime) {
             card.character = &c;
             card.selected = selected;
             card.loadPortrait(account);
-            sheet.add(card, QString("%1%2").arg(c.inUse ? QString::fromStdString(c.name) : "free slot",
-                                                selected ? ", selected" : ""));
+            sheet.add(card,
+                      QString("%1%2").arg(c.inUse ? QString::fromStdString(c.name) : "free slot",
+                                          selected ? ", selected" : ""));
         }
         sheet.newRow();
     }
@@ -260,7 +270,8 @@ void addControls(GallerySheet& sheet, const QDir& runtime) {
     const auto buttons = window.findChildren<ImageButton*>();
     buttons[2]->setFocus();
     QApplication::processEvents();
-    const char* states[] = {"normal", "pressed", buttons[2]->hasFocus() ? "focused" : "focus asked", "disabled"};
+    const char* states[] = {"normal", "pressed", buttons[2]->hasFocus() ? "focused" : "focus asked",
+                            "disabled"};
     for (int state = 0; state < buttons.size(); ++state) sheet.add(*buttons[state], states[state]);
 }
 
@@ -269,13 +280,17 @@ void addControls(GallerySheet& sheet, const QDir& runtime) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const QDir runtime(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(SOCKWRIGHT_BUILD_RUNTIME));
-    const QString output = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(SOCKWRIGHT_GALLERY_SHEET);
+    const QDir runtime(argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                : QStringLiteral(SOCKWRIGHT_BUILD_RUNTIME));
+    const QString output =
+        argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(SOCKWRIGHT_GALLERY_SHEET);
 
     GallerySheet sheet(kSheetWidth);
     addRuntimePictures(sheet, runtime);
     addBuiltInPictures(sheet);
-    sheet.heading("Background (:/images/Background.bmp) with the faces and three runes placed as in the main window");
+    sheet.heading(
+        "Background (:/images/Background.bmp) with the faces and three runes placed as in the main "
+        "window");
     sheet.add(mainWindowPreview(runtime), "709 x 563");
     sheet.add(builtInImage("Background").toImage(), "background alone");
     addControls(sheet, runtime);

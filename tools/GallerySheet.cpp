@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QWidget>
-
 #include <algorithm>
 
 namespace sockwright::pictures {

@@ -9,7 +9,7 @@ namespace sockwright::pictures {
 
 // A sheet of pictures with captions, laid out in rows under headings, left to right.
 class GallerySheet {
-public:
+  public:
     explicit GallerySheet(int width);
 
     void heading(const QString& title);
@@ -21,7 +21,7 @@ public:
     // The sheet, cut to the height that was used.
     QImage finished() const;
 
-private:
+  private:
     void reserve(int width, int height);
 
     QImage canvas_;

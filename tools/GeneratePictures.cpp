@@ -6,12 +6,11 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-
 #include <cstdio>
 #include <vector>
 
-#include "ButtonFacePainter.h"
 #include "BackgroundPainter.h"
+#include "ButtonFacePainter.h"
 #include "ClassEmblemPainter.h"
 #include "EquipmentPainter.h"
 #include "ProgramIconPainter.h"
@@ -43,7 +42,8 @@ bool readRuneNames(const QString& path, std::vector<QString>& names) {
 }
 
 bool usableFileName(const QString& name) {
-    return !name.isEmpty() && !name.contains('/') && !name.contains('\\') && !name.contains(QChar(0));
+    return !name.isEmpty() && !name.contains('/') && !name.contains('\\') &&
+           !name.contains(QChar(0));
 }
 
 bool save(const QImage& image, const QString& path, const char* format) {
@@ -68,7 +68,8 @@ bool drawRuntimePictures(const std::vector<QString>& runeNames, const QDir& runt
     for (std::size_t index = 0; index < runeNames.size(); ++index) {
         const QString& name = runeNames[index];
         if (!usableFileName(name)) {
-            std::fprintf(stderr, "sockwright_pictures: rune %zu has no usable name, no picture drawn\n",
+            std::fprintf(stderr,
+                         "sockwright_pictures: rune %zu has no usable name, no picture drawn\n",
                          index + 1);
             continue;
         }
@@ -83,7 +84,8 @@ bool drawRuntimePictures(const std::vector<QString>& runeNames, const QDir& runt
 
     for (const char* base : equipmentImageBaseNames()) {
         ok &= saveBitmap(EquipmentPainter::equipment(base, Light::Dim), bmp + base + ".bmp");
-        ok &= saveBitmap(EquipmentPainter::equipment(base, Light::Lit), bmp + "sel" + base + ".bmp");
+        ok &=
+            saveBitmap(EquipmentPainter::equipment(base, Light::Lit), bmp + "sel" + base + ".bmp");
     }
     for (std::size_t index = 0; index < kCharacterClassNames.size(); ++index) {
         ok &= saveBitmap(ClassEmblemPainter::emblem(static_cast<int>(index)),
@@ -109,7 +111,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     if (argc != 4) {
-        std::fprintf(stderr, "usage: sockwright_pictures <runes.txt> <runtime folder> <resource folder>\n");
+        std::fprintf(stderr,
+                     "usage: sockwright_pictures <runes.txt> <runtime folder> <resource folder>\n");
         return 2;
     }
     std::vector<QString> runeNames;

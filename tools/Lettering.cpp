@@ -70,8 +70,7 @@ void Lettering::drawCentredLine(QPainter& painter, qreal centreX, qreal baseline
 }
 
 void Lettering::drawSmallCapitals(QPainter& painter, qreal centreX, qreal baselineY,
-                                  const QString& text, int capitalPixelSize,
-                                  const QColor& colour) {
+                                  const QString& text, int capitalPixelSize, const QColor& colour) {
     if (text.isEmpty()) return;
     const QFont large = font(capitalPixelSize);
     const QFont small = font(qRound(capitalPixelSize * kSmallCapitalScale));

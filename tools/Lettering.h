@@ -12,7 +12,7 @@ namespace sockwright::pictures {
 // The lettering of the pictures: the skin's capital face at pixel sizes, so that a picture has
 // the same pixels whatever the screen resolution of the machine that draws it.
 class Lettering {
-public:
+  public:
     // The skin face at this height in pixels, with letterSpacing extra pixels after each letter.
     static QFont font(int pixelSize, qreal letterSpacing = 0.0);
 

@@ -12,7 +12,7 @@ enum class Material { Steel, DarkSteel, Gold, Wood, Leather, Bone, Ruby, Sapphir
 // Fills the parts of the item pictures: each material with a sheen across the part, light from
 // the upper left, and a dark edge that keeps neighbouring parts apart.
 class MaterialPainter {
-public:
+  public:
     static void fill(QPainter& painter, const QPainterPath& part, Material material);
     // A part's own sheen runs across its width; long thin parts look round this way.
     static void fillAcross(QPainter& painter, const QPainterPath& part, Material material);

@@ -1,7 +1,6 @@
 #include "PictureEffects.h"
 
 #include <QPainter>
-
 #include <algorithm>
 #include <vector>
 
@@ -96,7 +95,8 @@ QImage PictureEffects::dimOnBlack(const QImage& drawing) {
     for (int y = 0; y < image.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            const int grey = (qRed(line[x]) * 30 + qGreen(line[x]) * 59 + qBlue(line[x]) * 11) / 100;
+            const int grey =
+                (qRed(line[x]) * 30 + qGreen(line[x]) * 59 + qBlue(line[x]) * 11) / 100;
             const int dim = grey * 66 / 100;
             line[x] = qRgb(dim, dim, std::min(255, dim + dim / 16));
         }

@@ -7,7 +7,7 @@ namespace sockwright::pictures {
 
 // Finishing steps shared by the item and emblem pictures.
 class PictureEffects {
-public:
+  public:
     // The drawing (transparent ground) on black, with a soft glow of the given colour round it.
     static QImage glowingOnBlack(const QImage& drawing, const QColor& glow, int radius);
     // A soft glow of the given colour round the drawing, alone, on a transparent ground.

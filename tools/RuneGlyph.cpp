@@ -9,7 +9,7 @@ namespace {
 
 // A small deterministic generator (splitmix64), the same on every machine and library.
 class Generator {
-public:
+  public:
     explicit Generator(std::uint64_t seed) : state_(seed) {}
     std::uint64_t next() {
         std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
@@ -19,7 +19,7 @@ public:
     }
     int below(int bound) { return static_cast<int>(next() % static_cast<std::uint64_t>(bound)); }
 
-private:
+  private:
     std::uint64_t state_;
 };
 

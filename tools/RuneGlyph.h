@@ -3,7 +3,6 @@
 #include <QLineF>
 #include <QPoint>
 #include <QRectF>
-
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -13,7 +12,7 @@ namespace sockwright::pictures {
 // The mark carved into a rune stone: straight strokes between the points of a grid three points
 // wide and four high, in the manner of the old runic alphabets (a stave with branches).
 class RuneGlyph {
-public:
+  public:
     using Segment = std::pair<QPoint, QPoint>;  // grid points, column 0..2 and row 0..3
     static constexpr int kColumns = 3;
     static constexpr int kRows = 4;
@@ -31,7 +30,7 @@ public:
     // The strokes mapped onto a box: column 0 on its left edge, row 0 on its top edge.
     std::vector<QLineF> strokes(const QRectF& box) const;
 
-private:
+  private:
     static RuneGlyph generate(std::uint64_t seed, int branches);
     std::vector<Segment> segments_;  // normalised and sorted, so equal glyphs compare equal
 };

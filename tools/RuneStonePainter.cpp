@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QRadialGradient>
-
 #include <cmath>
 #include <numbers>
 
@@ -14,7 +13,8 @@ namespace {
 
 // Values 0..1 from a seed and an index, the same on every machine.
 double noise(std::uint64_t seed, int index) {
-    std::uint64_t z = seed * 0x9E3779B97F4A7C15ULL + static_cast<std::uint64_t>(index) * 0xBF58476D1CE4E5B9ULL;
+    std::uint64_t z =
+        seed * 0x9E3779B97F4A7C15ULL + static_cast<std::uint64_t>(index) * 0xBF58476D1CE4E5B9ULL;
     z = (z ^ (z >> 31)) * 0x94D049BB133111EBULL;
     z ^= z >> 29;
     return static_cast<double>(z % 10007) / 10006.0;
@@ -30,8 +30,8 @@ StonePalette palette(Light light) {
                 QColor(250, 214, 130), QColor(70, 40, 6),    QColor(255, 224, 140),
                 QColor(255, 196, 70),  QColor(255, 252, 226)};
     }
-    return {QColor(104, 102, 98), QColor(40, 39, 37),  QColor(14, 14, 14),  QColor(130, 128, 122),
-            QColor(16, 16, 16),   QColor(132, 130, 124), QColor(), QColor()};
+    return {QColor(104, 102, 98), QColor(40, 39, 37),    QColor(14, 14, 14), QColor(130, 128, 122),
+            QColor(16, 16, 16),   QColor(132, 130, 124), QColor(),           QColor()};
 }
 
 // The rune's name under its stone: gold when lit, grey when dim.
@@ -60,8 +60,8 @@ QPainterPath RuneStonePainter::pebble(const QRectF& box, std::uint64_t seed) {
     return path;
 }
 
-void RuneStonePainter::paintStone(QPainter& painter, const QPainterPath& stone,
-                                  std::uint64_t seed, Light light) {
+void RuneStonePainter::paintStone(QPainter& painter, const QPainterPath& stone, std::uint64_t seed,
+                                  Light light) {
     const StonePalette colours = palette(light);
     const QRectF box = stone.boundingRect();
     painter.save();
@@ -129,8 +129,8 @@ void RuneStonePainter::paintGlyph(QPainter& painter, const RuneGlyph& glyph, con
     painter.restore();
 }
 
-QImage RuneStonePainter::runeStone(const RuneGlyph& glyph, const QString& name,
-                                   std::uint64_t seed, Light light) {
+QImage RuneStonePainter::runeStone(const RuneGlyph& glyph, const QString& name, std::uint64_t seed,
+                                   Light light) {
     QImage image(kSize, kSize, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);

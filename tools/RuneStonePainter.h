@@ -4,7 +4,6 @@
 #include <QPainterPath>
 #include <QRectF>
 #include <QString>
-
 #include <cstdint>
 
 #include "Light.h"
@@ -17,7 +16,7 @@ namespace sockwright::pictures {
 // Rune stones and empty sockets, 36 x 36 pixels on black: an engraved pebble carrying the rune's
 // mark with the rune's name in small capitals below it.
 class RuneStonePainter {
-public:
+  public:
     static constexpr int kSize = 36;
 
     static QImage runeStone(const RuneGlyph& glyph, const QString& name, std::uint64_t seed,

@@ -1,14 +1,13 @@
 // Times the program's start (from the start of main() to the first painted main window) and a
 // refresh of the runeword list with 1000 runewords followed by a repaint.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <vector>
-
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QEvent>
 
 #include "model/Rune.h"
 #include "ui/DialogService.h"
@@ -21,7 +20,7 @@ using sockwright::MainWindow;
 
 // Answers everything at once, so that nothing modal interrupts the timing.
 class QuietDialogService : public sockwright::DialogService {
-public:
+  public:
     int runDialog(QDialog&) override { return 0; }
     void showMessage(QWidget*, const QString&) override {}
     bool askYesNo(QWidget*, const QString&) override { return true; }
@@ -31,10 +30,10 @@ public:
 
 // Notes the first paint of a window.
 class PaintWatcher : public QObject {
-public:
+  public:
     bool painted = false;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) painted = true;
         return QObject::eventFilter(watched, event);
@@ -51,7 +50,9 @@ void showAndWaitForPaint(MainWindow& window) {
     window.removeEventFilter(&watcher);
 }
 
-double milliseconds(qint64 nanoseconds) { return static_cast<double>(nanoseconds) / 1e6; }
+double milliseconds(qint64 nanoseconds) {
+    return static_cast<double>(nanoseconds) / 1e6;
+}
 
 struct Summary {
     double median, mean, minimum;
@@ -91,8 +92,10 @@ int main(int argc, char** argv) {
     const qint64 initialised = sinceMain.nsecsElapsed();
     showAndWaitForPaint(*window);
     const qint64 firstPaint = sinceMain.nsecsElapsed();
-    std::printf("start-up, main() to first painted window      %8.3f ms\n", milliseconds(firstPaint));
-    std::printf("  of which QApplication                       %8.3f ms\n", milliseconds(applicationReady));
+    std::printf("start-up, main() to first painted window      %8.3f ms\n",
+                milliseconds(firstPaint));
+    std::printf("  of which QApplication                       %8.3f ms\n",
+                milliseconds(applicationReady));
     std::printf("  of which window + initialise                %8.3f ms\n",
                 milliseconds(initialised - applicationReady));
     std::printf("  of which show until painted                 %8.3f ms\n",

@@ -13,7 +13,9 @@ int definedRuneCount(const Runeword& runeword) {
 
 }  // namespace
 
-std::string levelBadgeText(int requiredLevel) { return "Clvl\n" + std::to_string(requiredLevel); }
+std::string levelBadgeText(int requiredLevel) {
+    return "Clvl\n" + std::to_string(requiredLevel);
+}
 
 bool levelBadgeIsRed(int characterLevel, int requiredLevel) {
     return characterLevel < requiredLevel;

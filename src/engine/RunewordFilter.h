@@ -10,7 +10,7 @@ namespace sockwright {
 
 // Decides which runewords are listed for a character's selections. Holds no state of its own.
 class RunewordFilter {
-public:
+  public:
     explicit RunewordFilter(const Character& character) : character_(character) {}
 
     bool runeLogicMatches(const Runeword& runeword) const;
@@ -18,7 +18,7 @@ public:
     // The listed runewords in list order; the pointers refer into the given list.
     std::vector<const Runeword*> listedRunewords(const RunewordList& runewords) const;
 
-private:
+  private:
     const Character& character_;
 };
 

@@ -12,7 +12,9 @@ std::string textOr(const std::string& text, const char* replacement) {
     return text.empty() ? std::string(replacement) : text;
 }
 
-bool isSlot(int slot) { return slot >= 0 && slot < kCharacterSlots; }
+bool isSlot(int slot) {
+    return slot >= 0 && slot < kCharacterSlots;
+}
 
 }  // namespace
 

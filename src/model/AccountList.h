@@ -13,7 +13,7 @@ namespace sockwright {
 // The user's accounts in order, with the current account and the current character's slot.
 // Accounts are held by address: pointers to them stay valid until the account is deleted.
 class AccountList {
-public:
+  public:
     bool empty() const { return accounts_.empty(); }
     std::size_t size() const { return accounts_.size(); }
     const std::vector<std::unique_ptr<Account>>& accounts() const { return accounts_; }
@@ -54,7 +54,7 @@ public:
     Account* nextAccount(const Account* account) const;
     Account* previousAccount(const Account* account) const;
 
-private:
+  private:
     std::vector<std::unique_ptr<Account>> accounts_;
     Account* currentAccount_ = nullptr;
     int currentCharacter_ = 0;

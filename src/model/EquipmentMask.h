@@ -10,8 +10,22 @@ namespace sockwright {
 using EquipmentMask = std::uint32_t;
 
 enum class EquipmentType {
-    Axes, Claws, Daggers, Maces, Orbs, Polearms, Scepters, Spears, Staves, Swords, Wands,
-    Bows, Crossbows, Shields, Helms, BodyArmour,
+    Axes,
+    Claws,
+    Daggers,
+    Maces,
+    Orbs,
+    Polearms,
+    Scepters,
+    Spears,
+    Staves,
+    Swords,
+    Wands,
+    Bows,
+    Crossbows,
+    Shields,
+    Helms,
+    BodyArmour,
 };
 
 enum class EquipmentGroup { Defence, Melee, Ranged };
@@ -67,7 +81,8 @@ inline constexpr int kEquipmentImageCount = 19;
 // Base names of the 19 equipment pictures: the sixteen types in bit order, then the groups.
 constexpr std::array<const char*, kEquipmentImageCount> equipmentImageBaseNames() {
     std::array<const char*, kEquipmentImageCount> names{};
-    for (std::size_t i = 0; i < kEquipmentTypes.size(); ++i) names[i] = kEquipmentTypes[i].imageBase;
+    for (std::size_t i = 0; i < kEquipmentTypes.size(); ++i)
+        names[i] = kEquipmentTypes[i].imageBase;
     for (std::size_t i = 0; i < kEquipmentGroups.size(); ++i)
         names[kEquipmentTypes.size() + i] = kEquipmentGroups[i].imageBase;
     return names;

@@ -10,7 +10,7 @@ namespace sockwright {
 // taken adds its length and one byte for its end to the consumed count, so the count passes the
 // contents' size once the last line has been taken. Past the end every line is empty.
 class LineCursor {
-public:
+  public:
     explicit LineCursor(std::string_view contents, std::size_t consumed = 0)
         : contents_(contents), consumed_(consumed) {}
 
@@ -33,7 +33,7 @@ public:
     bool atEnd() const { return consumed_ >= contents_.size(); }
     std::size_t consumed() const { return consumed_; }
 
-private:
+  private:
     std::string_view contents_;
     std::size_t consumed_;
 };

@@ -7,7 +7,7 @@ namespace sockwright {
 // Where the readers send what the user must be told. The program shows each message in a
 // message box with an OK button; tests record them.
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     virtual void showMessage(const std::string& text) = 0;
 };

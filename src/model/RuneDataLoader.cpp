@@ -38,9 +38,12 @@ RuneDataLoadResult loadRuneData(ProgramState& state, MessageSink& messages) {
     }
     // The runewords come after the runes: their required levels read the rune table.
     switch (loadRunewords(state, messages)) {
-        case RunewordLoadResult::Loaded: break;
-        case RunewordLoadResult::Failed: return RuneDataLoadResult::Failed;
-        case RunewordLoadResult::Corrupt: return RuneDataLoadResult::CorruptRunewords;
+        case RunewordLoadResult::Loaded:
+            break;
+        case RunewordLoadResult::Failed:
+            return RuneDataLoadResult::Failed;
+        case RunewordLoadResult::Corrupt:
+            return RuneDataLoadResult::CorruptRunewords;
     }
     if (!loadDataFile(state, "realms.txt", messages, state.realms, parseRealmFile)) {
         return RuneDataLoadResult::Failed;

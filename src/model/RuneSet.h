@@ -10,17 +10,25 @@ inline constexpr int kRuneRowCount = 3;
 inline constexpr int kRunesPerRow = 11;
 inline constexpr std::uint32_t kWholeRuneRow = 0x7FF;
 
-constexpr bool isRuneNumber(int number) { return number >= 1 && number <= kRuneCount; }
+constexpr bool isRuneNumber(int number) {
+    return number >= 1 && number <= kRuneCount;
+}
 
 // Row 0 holds runes 1..11, row 1 runes 12..22, row 2 runes 23..33.
-constexpr int runeRow(int number) { return (number - 1) / kRunesPerRow; }
-constexpr std::uint32_t runeBit(int number) { return 1u << ((number - 1) % kRunesPerRow); }
+constexpr int runeRow(int number) {
+    return (number - 1) / kRunesPerRow;
+}
+constexpr std::uint32_t runeBit(int number) {
+    return 1u << ((number - 1) % kRunesPerRow);
+}
 
 // A set of runes: one 11-bit mask per rune row. A plain value, copied, never shared.
 struct RuneSet {
     std::array<std::uint32_t, kRuneRowCount> rows{};
 
-    static constexpr RuneSet all() { return RuneSet{{kWholeRuneRow, kWholeRuneRow, kWholeRuneRow}}; }
+    static constexpr RuneSet all() {
+        return RuneSet{{kWholeRuneRow, kWholeRuneRow, kWholeRuneRow}};
+    }
 
     // Rune numbers outside 1..33 are never in a set; adding or removing them does nothing.
     constexpr bool contains(int number) const {

@@ -10,7 +10,7 @@ namespace sockwright {
 
 // The 33 rune slots, by rune number. A slot is empty when the rune file had fewer lines.
 class RuneTable {
-public:
+  public:
     // The rune with this number, or nullptr for an empty slot or a number outside 1..33.
     const Rune* find(int number) const {
         if (!isRuneNumber(number) || !slots_[number - 1]) return nullptr;
@@ -25,7 +25,7 @@ public:
         return count;
     }
 
-private:
+  private:
     std::array<std::optional<Rune>, kRuneCount> slots_;
 };
 

@@ -38,7 +38,9 @@ std::uint32_t hexOr(std::string_view text, std::uint32_t fallback) {
 
 bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    const auto lower = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (lower(a[i]) != lower(b[i])) return false;
     }
@@ -48,14 +50,15 @@ bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 // A number line that does not parse gives the field the value a new slot holds.
 const Character kDefaultSlot{};
 
-
 using SlotFieldReader = void (*)(Character&, const std::string&);
 
 // The eleven lines of a slot, in file order.
 constexpr std::array<SlotFieldReader, 11> kSlotFieldReaders{
     [](Character& slot, const std::string& text) { slot.inUse = decimalOr(text, 0) > 0; },
     [](Character& slot, const std::string& text) { slot.name = text; },
-    [](Character& slot, const std::string& text) { slot.level = decimalOr(text, kDefaultSlot.level); },
+    [](Character& slot, const std::string& text) {
+        slot.level = decimalOr(text, kDefaultSlot.level);
+    },
     [](Character& slot, const std::string& text) {
         slot.characterClass = decimalOr(text, kDefaultSlot.characterClass);
     },
@@ -66,12 +69,21 @@ constexpr std::array<SlotFieldReader, 11> kSlotFieldReaders{
         slot.runeCountFilter = decimalOr(text, kDefaultSlot.runeCountFilter);
     },
     [](Character& slot, const std::string& text) {
-        slot.runeLogic = static_cast<RuneLogic>(decimalOr(text, static_cast<std::int32_t>(kDefaultSlot.runeLogic)));
+        slot.runeLogic = static_cast<RuneLogic>(
+            decimalOr(text, static_cast<std::int32_t>(kDefaultSlot.runeLogic)));
     },
-    [](Character& slot, const std::string& text) { slot.runes.rows[0] = hexOr(text, kDefaultSlot.runes.rows[0]); },
-    [](Character& slot, const std::string& text) { slot.runes.rows[1] = hexOr(text, kDefaultSlot.runes.rows[1]); },
-    [](Character& slot, const std::string& text) { slot.runes.rows[2] = hexOr(text, kDefaultSlot.runes.rows[2]); },
-    [](Character& slot, const std::string& text) { slot.equipment = hexOr(text, kDefaultSlot.equipment); },
+    [](Character& slot, const std::string& text) {
+        slot.runes.rows[0] = hexOr(text, kDefaultSlot.runes.rows[0]);
+    },
+    [](Character& slot, const std::string& text) {
+        slot.runes.rows[1] = hexOr(text, kDefaultSlot.runes.rows[1]);
+    },
+    [](Character& slot, const std::string& text) {
+        slot.runes.rows[2] = hexOr(text, kDefaultSlot.runes.rows[2]);
+    },
+    [](Character& slot, const std::string& text) {
+        slot.equipment = hexOr(text, kDefaultSlot.equipment);
+    },
 };
 
 bool readSlot(std::string_view buffer, std::size_t& position, Character& slot) {
@@ -95,7 +107,8 @@ bool readAccountBlocks(std::string_view buffer, std::size_t& position, AccountLi
         Account& account = accounts.appendAccount();
         account.name = name;
         account.realm = realm;
-        if (equalsIgnoringAsciiCase(name, wantedName) && equalsIgnoringAsciiCase(realm, wantedRealm)) {
+        if (equalsIgnoringAsciiCase(name, wantedName) &&
+            equalsIgnoringAsciiCase(realm, wantedRealm)) {
             matched = &account;
         }
         for (Character& slot : account.characters) {
@@ -152,7 +165,9 @@ void bringSlotsIntoRange(Account& account) {
     }
 }
 
-bool isSlot(std::int32_t slot) { return slot >= 0 && slot < kCharacterSlots; }
+bool isSlot(std::int32_t slot) {
+    return slot >= 0 && slot < kCharacterSlots;
+}
 
 // Makes whatever was read satisfy what the rest of the program relies on: at least one account,
 // a current account from the list, slots in use as a prefix starting at slot 0, and a current
@@ -174,7 +189,8 @@ void bringAccountsIntoRange(AccountList& accounts) {
             currentCharacter = movedTo[currentCharacter];
         }
     }
-    if (!isSlot(currentCharacter) || !current->characters[currentCharacter].inUse) currentCharacter = 0;
+    if (!isSlot(currentCharacter) || !current->characters[currentCharacter].inUse)
+        currentCharacter = 0;
     accounts.setCurrent(current, currentCharacter);
 }
 
@@ -192,7 +208,9 @@ void appendText(std::string& out, std::string_view text, const char* replacement
     appendLine(out, text.empty() ? std::string_view(replacement) : text);
 }
 
-void appendDecimal(std::string& out, std::int32_t value) { appendLine(out, std::to_string(value)); }
+void appendDecimal(std::string& out, std::int32_t value) {
+    appendLine(out, std::to_string(value));
+}
 
 void appendHex(std::string& out, std::uint32_t value) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
@@ -269,7 +287,8 @@ bool readSettingsBody(std::string_view buffer, std::size_t& position, ProgramSta
 
     AccountList& accounts = state.accounts;
     Account* matched = nullptr;
-    const bool complete = readAccountBlocks(buffer, position, accounts, wantedName, wantedRealm, matched);
+    const bool complete =
+        readAccountBlocks(buffer, position, accounts, wantedName, wantedRealm, matched);
     if (complete && matched == nullptr) matched = accounts.head();
     accounts.setCurrent(matched, currentCharacter);
     return complete;

@@ -7,7 +7,8 @@
 namespace sockwright {
 
 void DialogMessageSink::showMessage(const std::string& text) {
-    dialogs_.showMessage(parent_, QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())));
+    dialogs_.showMessage(parent_,
+                         QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 }  // namespace sockwright

@@ -10,11 +10,12 @@ class DialogService;
 
 // Shows the readers' messages as message boxes over a window.
 class DialogMessageSink : public MessageSink {
-public:
-    DialogMessageSink(DialogService& dialogs, QWidget* parent) : dialogs_(dialogs), parent_(parent) {}
+  public:
+    DialogMessageSink(DialogService& dialogs, QWidget* parent)
+        : dialogs_(dialogs), parent_(parent) {}
     void showMessage(const std::string& text) override;
 
-private:
+  private:
     DialogService& dialogs_;
     QWidget* parent_;
 };

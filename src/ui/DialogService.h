@@ -12,7 +12,7 @@ struct Rune;
 // Everything the main window shows modally or hands to another program goes through one object:
 // the program's implementation runs the real boxes, tests answer them without blocking.
 class DialogService {
-public:
+  public:
     virtual ~DialogService() = default;
 
     // Runs the dialog modally; its result.

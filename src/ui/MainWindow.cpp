@@ -1,7 +1,5 @@
 #include "ui/MainWindow.h"
 
-#include <utility>
-
 #include <QAction>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -9,6 +7,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QString>
+#include <utility>
 
 #include "Texts.h"
 #include "engine/ListNavigation.h"
@@ -209,7 +208,8 @@ void MainWindow::setLabels() {
     contactLine_->setText(QStringLiteral("For comments/suggestions/bugs please email ") +
                           fromBytes(contactAddress()));
 
-    static const std::array<const char*, 4> kHeadings{"RUNE WORD", "RUNES", "NO. RUNES", "EQUIPMENT"};
+    static const std::array<const char*, 4> kHeadings{"RUNE WORD", "RUNES", "NO. RUNES",
+                                                      "EQUIPMENT"};
     for (std::size_t column = 0; column < headings_.size(); ++column) {
         LabelButton& heading = *headings_[column];
         heading.setPointSize(kHeadingPointSize);
@@ -228,9 +228,9 @@ void MainWindow::updateCharacterLine() {
     const Account* account = state_.accounts.currentAccount();
     if (account == nullptr) return;
     const Character& character = state_.accounts.currentCharacterRecord();
-    characterLine_->setText(QStringLiteral("CHARACTER: %1: %2: %3")
-                                .arg(fromBytes(account->realm), fromBytes(account->name),
-                                     fromBytes(character.name)));
+    characterLine_->setText(
+        QStringLiteral("CHARACTER: %1: %2: %3")
+            .arg(fromBytes(account->realm), fromBytes(account->name), fromBytes(character.name)));
 }
 
 void MainWindow::remindOfMissingFont() {
@@ -303,7 +303,8 @@ void MainWindow::moveUp() {
 void MainWindow::runeSlotCommand(int socket) {
     const Runeword* runeword = list_->selectedRuneword();
     if (runeword == nullptr || socket < 1 || socket > kMaxRunesPerRuneword) return;
-    if (runeword->runeCount >= socket) showRuneDetails(runeword->runes[static_cast<std::size_t>(socket - 1)]);
+    if (runeword->runeCount >= socket)
+        showRuneDetails(runeword->runes[static_cast<std::size_t>(socket - 1)]);
 }
 
 void MainWindow::showRuneDetails(int runeNumber) {
@@ -312,11 +313,17 @@ void MainWindow::showRuneDetails(int runeNumber) {
     dialogs_.showRuneDetails(this, *rune, images_.runes.highlightedOf(runeNumber));
 }
 
-void MainWindow::openGamePage() { dialogs_.openLink(fromBytes(text(TextGamePage))); }
+void MainWindow::openGamePage() {
+    dialogs_.openLink(fromBytes(text(TextGamePage)));
+}
 
-void MainWindow::openHomePage() { dialogs_.openLink(fromBytes(text(TextHomePage))); }
+void MainWindow::openHomePage() {
+    dialogs_.openLink(fromBytes(text(TextHomePage)));
+}
 
-void MainWindow::openContactLink() { dialogs_.openLink(fromBytes(text(TextContactLink))); }
+void MainWindow::openContactLink() {
+    dialogs_.openLink(fromBytes(text(TextContactLink)));
+}
 
 void MainWindow::showAboutTextDialog() {
     AboutTextDialog dialog(this);

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <array>
-
 #include <QDialog>
 #include <QPixmap>
+#include <array>
 
 #include "model/ProgramState.h"
 #include "ui/skin/SkinImages.h"
@@ -27,7 +26,7 @@ class RunewordListModel;
 // service it is given.
 class MainWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     static inline const QString kTitle = QStringLiteral("Brannoch's Sockwright");
 
     explicit MainWindow(DialogService& dialogs, QWidget* parent = nullptr);
@@ -64,12 +63,16 @@ public:
 
     RunewordListBox& runewordList() const { return *list_; }
     RunewordListModel& runewordModel() const { return *model_; }
-    RuneToggleButton& runeSlot(int index) const { return *runeSlots_[static_cast<std::size_t>(index)]; }
+    RuneToggleButton& runeSlot(int index) const {
+        return *runeSlots_[static_cast<std::size_t>(index)];
+    }
     LabelButton& levelBadge() const { return *levelBadge_; }
     DetailTextButton& detailsPanel() const { return *detailsPanel_; }
     LabelButton& characterLine() const { return *characterLine_; }
     LabelButton& contactLine() const { return *contactLine_; }
-    LabelButton& columnHeading(int index) const { return *headings_[static_cast<std::size_t>(index)]; }
+    LabelButton& columnHeading(int index) const {
+        return *headings_[static_cast<std::size_t>(index)];
+    }
     ImageButton& logoButton() const { return *logo_; }
     ImageButton& titleButton() const { return *title_; }
     ImageButton& aboutButton() const { return *about_; }
@@ -83,13 +86,13 @@ public:
     // The "&About Sockwright..." entry of the window menu; nullptr when there is none.
     QAction* aboutMenuEntry() const { return aboutMenuEntry_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
-private:
+  private:
     void createControls();
     void placeControls();
     void connectCommands();

@@ -39,10 +39,14 @@ inline constexpr Rect kDown{642, 192, 17, 11};
 
 inline constexpr int kRuneSlotCount = 6;
 inline constexpr int kRuneSlotPitch = 40;
-constexpr Rect runeSlotFrame(int index) { return {10, 212 + kRuneSlotPitch * index, 40, 40}; }
+constexpr Rect runeSlotFrame(int index) {
+    return {10, 212 + kRuneSlotPitch * index, 40, 40};
+}
 // A slot fills its frame's inside exactly, so that neither its black ground covers the frame's
 // lines nor its 36-pixel picture (drawn one pixel in) sits off centre.
-constexpr Rect runeSlot(int index) { return {11, 213 + kRuneSlotPitch * index, 38, 38}; }
+constexpr Rect runeSlot(int index) {
+    return {11, 213 + kRuneSlotPitch * index, 38, 38};
+}
 inline constexpr Rect kLevelBadge{4, 454, 56, 36};
 
 inline constexpr Rect kDetailsFrame{66, 208, 636, 286};

@@ -13,7 +13,7 @@ struct Runeword;
 // buttons move through rows that are out of view.
 class RunewordListBox : public QListView {
     Q_OBJECT
-public:
+  public:
     explicit RunewordListBox(QWidget* parent = nullptr);
 
     // Shows the rows of the model and reports selection changes from then on.
@@ -27,11 +27,11 @@ public:
     // selected. A selection made here is not reported.
     void selectRow(int row);
 
-signals:
+  signals:
     // The user changed the selection (mouse or keyboard).
     void selectionReported();
 
-private:
+  private:
     void reportSelection();
 
     RunewordListModel* model_ = nullptr;

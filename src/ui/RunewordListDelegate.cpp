@@ -75,7 +75,8 @@ QRect RunewordListDelegate::textBox(const QRect& row, int column) {
 
 bool RunewordListDelegate::textIsCut(const QString& text, int column) {
     const QFontMetrics metrics(skinFont(kFontPointSize));
-    const QRect box = textBox(QRect(0, 0, layout::kColumnsRight, layout::kRunewordRowHeight), column);
+    const QRect box =
+        textBox(QRect(0, 0, layout::kColumnsRight, layout::kRunewordRowHeight), column);
     const QStringList lines = text.split(QLatin1Char('\n'));
     if (lines.size() > 1 && lines.size() * metrics.lineSpacing() > box.height()) return true;
     for (const QString& line : lines) {

@@ -10,7 +10,7 @@ namespace sockwright {
 // on black, lighter when the row is selected. No focus frame and no highlight bar.
 class RunewordListDelegate : public QAbstractItemDelegate {
     Q_OBJECT
-public:
+  public:
     static constexpr int kTextTop = 3;          // text starts this far below the row's top
     static constexpr int kFontPointSize = 100;  // tenths of a point
 

@@ -1,8 +1,7 @@
 #include "ui/RunewordListModel.h"
 
-#include <utility>
-
 #include <QString>
+#include <utility>
 
 #include "engine/RunewordDetails.h"
 
@@ -40,7 +39,9 @@ QVariant RunewordListModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-void RunewordListModel::clear() { setRows(nullptr, {}); }
+void RunewordListModel::clear() {
+    setRows(nullptr, {});
+}
 
 void RunewordListModel::setRows(std::shared_ptr<const RunewordList> list,
                                 std::vector<const Runeword*> rows) {

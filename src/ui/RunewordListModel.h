@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QAbstractListModel>
 #include <memory>
 #include <vector>
-
-#include <QAbstractListModel>
 
 #include "model/RuneTable.h"
 #include "model/Runeword.h"
@@ -15,7 +14,7 @@ namespace sockwright {
 // model keeps alive for as long as its rows refer into it.
 class RunewordListModel : public QAbstractListModel {
     Q_OBJECT
-public:
+  public:
     // The four column texts of a row.
     enum Role { NameRole = Qt::UserRole + 1, RunesRole, RuneCountRole, EquipmentRole };
     static constexpr int kColumnCount = 4;
@@ -34,7 +33,7 @@ public:
     // The runeword of a row, or nullptr for a row that does not exist.
     const Runeword* runewordAt(int row) const;
 
-private:
+  private:
     const RuneTable& runeTable_;
     std::shared_ptr<const RunewordList> list_;
     std::vector<const Runeword*> rows_;

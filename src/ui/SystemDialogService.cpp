@@ -10,7 +10,9 @@
 
 namespace sockwright {
 
-int SystemDialogService::runDialog(QDialog& dialog) { return dialog.exec(); }
+int SystemDialogService::runDialog(QDialog& dialog) {
+    return dialog.exec();
+}
 
 void SystemDialogService::showMessage(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, MainWindow::kTitle, text, QMessageBox::Ok, parent);

@@ -6,7 +6,7 @@ namespace sockwright {
 
 // The program's dialogs: modal loops, message boxes and the desktop's link handler.
 class SystemDialogService : public DialogService {
-public:
+  public:
     int runDialog(QDialog& dialog) override;
     void showMessage(QWidget* parent, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& text) override;

@@ -1,6 +1,6 @@
-#include "engine/ListNavigation.h"
-
 #include <gtest/gtest.h>
+
+#include "engine/ListNavigation.h"
 
 namespace sockwright {
 namespace {

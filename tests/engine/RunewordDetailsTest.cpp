@@ -1,10 +1,10 @@
-#include "engine/RunewordDetails.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <tuple>
 #include <vector>
+
+#include "engine/RunewordDetails.h"
 
 namespace sockwright {
 namespace {
@@ -19,8 +19,8 @@ TEST(LevelBadgeTest, TextAndColour) {
 // in its socket and "?" in the runes column.
 TEST(SocketRunesTest, SocketsAndRunesColumnShowTheRunewordsRunes) {
     RuneTable table;
-    const char* names[] = {"El", "Eld", "Tir", "Nef", "Eth", "Ith", "Tal", "Ral", "Ort", "Thul",
-                           "Amn"};
+    const char* names[] = {"El",  "Eld", "Tir", "Nef",  "Eth", "Ith",
+                           "Tal", "Ral", "Ort", "Thul", "Amn"};
     for (int n = 1; n <= 11; ++n) table.set(n, Rune{n, 1, names[n - 1], "", "", ""});
     const std::tuple<std::vector<int>, std::array<int, 6>, const char*> rows[] = {
         {{8, 8}, {8, 8}, "Ral Ral "},

@@ -1,11 +1,11 @@
-#include "engine/RunewordFilter.h"
-
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 #include <string>
 #include <tuple>
 #include <vector>
+
+#include "engine/RunewordFilter.h"
 
 namespace sockwright {
 namespace {
@@ -45,8 +45,8 @@ Names listedNames(RuneLogic logic, RuneSet runes, const RunewordList& list,
 
 TEST(RunewordFilterTest, RuneLogicsCompareTheSelectedRunesWithTheRunewords) {
     // Bit 0 of each row (runes 1, 12, 23) is a rune like any other.
-    const RunewordList list{makeRuneword("El", {1}),       makeRuneword("ElTir", {1, 3}),
-                            makeRuneword("Sol", {12}),     makeRuneword("Lem", {23}),
+    const RunewordList list{makeRuneword("El", {1}),        makeRuneword("ElTir", {1, 3}),
+                            makeRuneword("Sol", {12}),      makeRuneword("Lem", {23}),
                             makeRuneword("TirNef", {3, 4}), makeRuneword("SolLemTir", {12, 23, 3}),
                             makeRuneword("NoRunes", {})};
     const Names everything{"El", "ElTir", "Sol", "Lem", "TirNef", "SolLemTir", "NoRunes"};
@@ -68,8 +68,8 @@ TEST(RunewordFilterTest, RuneLogicsCompareTheSelectedRunesWithTheRunewords) {
         {static_cast<RuneLogic>(4), RuneSet::all(), {}},
     };
     for (const auto& [logic, selected, listed] : rows) {
-        SCOPED_TRACE(::testing::Message() << static_cast<int>(logic) << " "
-                                          << ::testing::PrintToString(selected.rows));
+        SCOPED_TRACE(::testing::Message()
+                     << static_cast<int>(logic) << " " << ::testing::PrintToString(selected.rows));
         EXPECT_EQ(listedNames(logic, selected, list), listed);
     }
 }
@@ -95,7 +95,11 @@ TEST(RunewordFilterTest, RuneCountFilterCountsSockets) {
     list.back().runeCount = 0;
     const std::pair<RuneCountFilter, Names> rows[] = {
         {kAnyRuneCount, {"RalRal", "Ral", "None", "Zero"}},
-        {2, {"RalRal"}}, {1, {"Ral"}}, {0, {}}, {-1, {}}, {8, {}}};
+        {2, {"RalRal"}},
+        {1, {"Ral"}},
+        {0, {}},
+        {-1, {}},
+        {8, {}}};
     const RuneSet ral = runesOf({8});
     for (const auto& [filter, names] : rows) {
         EXPECT_EQ(listedNames(RuneLogic::Complete, ral, list, kAllEquipment, filter), names)

@@ -1,6 +1,6 @@
-#include "model/AccountList.h"
-
 #include <gtest/gtest.h>
+
+#include "model/AccountList.h"
 
 namespace sockwright {
 namespace {
@@ -20,8 +20,8 @@ TEST(AccountListTest, AddingGivesNewSelectionsAndEditingKeepsThem) {
     Account& account = accountWithCharacters(list, 3);
     account.characters[3].runes = RuneSet{};  // a free slot holding an old character's values
     EXPECT_EQ(list.addCharacter(account, "", 42, 6, 2), 3);
-    const Character added{
-        true, "NoName", 42, 6, 2, 7, RuneLogic::Complete, RuneSet::all(), 0xC46007FF};
+    const Character added{true,           "NoName",  42, 6, 2, 7, RuneLogic::Complete,
+                          RuneSet::all(), 0xC46007FF};
     EXPECT_EQ(account.characters[3], added);
     account.characters[1].runes = RuneSet{{1, 2, 3}};
     list.editCharacter(account, 1, "Renamed", 77, 3, 0);

@@ -1,6 +1,6 @@
-#include "model/EquipmentMask.h"
-
 #include <gtest/gtest.h>
+
+#include "model/EquipmentMask.h"
 
 namespace sockwright {
 

@@ -1,11 +1,11 @@
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <memory>
 #include <random>
 #include <string>
 #include <string_view>
 #include <utility>
-
-#include <gtest/gtest.h>
 
 #include "model/LineReader.h"
 #include "model/RealmFileReader.h"

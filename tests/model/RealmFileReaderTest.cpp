@@ -1,8 +1,7 @@
-#include "model/RealmFileReader.h"
-
 #include <gtest/gtest.h>
 
 #include "model/LineReader.h"
+#include "model/RealmFileReader.h"
 
 namespace sockwright {
 namespace {

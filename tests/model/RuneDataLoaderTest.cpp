@@ -1,5 +1,4 @@
-#include "model/RuneDataLoader.h"
-
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -8,9 +7,8 @@
 #include <tuple>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "model/FileContents.h"
+#include "model/RuneDataLoader.h"
 #include "support/RecordingMessageSink.h"
 #include "support/TempFolder.h"
 
@@ -20,7 +18,7 @@ namespace {
 using Messages = std::vector<std::string>;
 
 class RuneDataLoaderTest : public ::testing::Test {
-protected:
+  protected:
     RuneDataLoaderTest() { reset(); }
 
     void reset() {
@@ -49,8 +47,10 @@ TEST_F(RuneDataLoaderTest, FileThatCannotBeReadStopsTheLoading) {
     for (const auto& [file, bytes, result, runewordsRead] : rows) {
         SCOPED_TRACE(file);
         reset();
-        if (bytes) folder.write(file, bytes);
-        else std::filesystem::remove(folder.path() / file);
+        if (bytes)
+            folder.write(file, bytes);
+        else
+            std::filesystem::remove(folder.path() / file);
         EXPECT_EQ(loadRuneData(state, messages), result);
         const char* message =
             result == Result::Failed ? "Failed to open rune data file" : "Corrupt Runeword file";

@@ -1,8 +1,8 @@
-#include "model/RuneFileReader.h"
+#include <gtest/gtest.h>
 
 #include <string>
 
-#include <gtest/gtest.h>
+#include "model/RuneFileReader.h"
 
 namespace sockwright {
 namespace {
@@ -37,7 +37,7 @@ TEST(RuneFileReaderTest, FieldsFillTheRuneAndMissingOnesKeepTheirDefaults) {
     expectRune(table, 5, "E", -7, "W", "X", "Y");
     expectRune(table, 6, "F", 8, "W", "X", "Y");
     expectRune(table, 7, "G", -2147483647 - 1, "W", "X", "Y");  // 2^64 + 5 does not wrap to -5
-    expectRune(table, 8, "H", 1, "W", "X", "Y\r");  // no line feed: the "\r" is text
+    expectRune(table, 8, "H", 1, "W", "X", "Y\r");              // no line feed: the "\r" is text
     EXPECT_EQ(table.find(9), nullptr);
 }
 

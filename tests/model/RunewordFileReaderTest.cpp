@@ -1,11 +1,10 @@
-#include "model/RunewordFileReader.h"
+#include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>
 
-#include <gtest/gtest.h>
-
 #include "model/RuneFileReader.h"
+#include "model/RunewordFileReader.h"
 
 namespace sockwright {
 namespace {
@@ -60,12 +59,9 @@ TEST(RunewordFileReaderTest, ReadsEntriesInFileOrderWithLfOrCrLf) {
 // The runes line is read on its own: a number on the next line is a property.
 TEST(RunewordFileReaderTest, RunesLineReadsUpToSixNumbersOfItsOwnLine) {
     const std::tuple<const char*, int, const char*> rows[] = {
-        {"8 8\n\n", 2, ""},
-        {"1 2 3 4 5 6 7\n\n", 6, ""},
-        {"1,2\n\n", 1, ""},
-        {"\t+4  -\n\n", 1, ""},
-        {"3\n4 5\n\n", 1, "4 5\n"},
-        {"El Eld\n+50% Damage\n\n", 0, "+50% Damage\n"},
+        {"8 8\n\n", 2, ""},         {"1 2 3 4 5 6 7\n\n", 6, ""},
+        {"1,2\n\n", 1, ""},         {"\t+4  -\n\n", 1, ""},
+        {"3\n4 5\n\n", 1, "4 5\n"}, {"El Eld\n+50% Damage\n\n", 0, "+50% Damage\n"},
         {"\n2 3\n\n", -1, "2 3\n"},
     };
     for (const auto& [lines, runeCount, properties] : rows) {
@@ -86,9 +82,11 @@ TEST(RunewordFileReaderTest, RuneNumbersWithoutARuneAddNoBitAndNoLevel) {
 }
 
 TEST(RunewordFileReaderTest, EquipmentLineMustStartWithLowerCaseHexPrefix) {
-    const std::pair<const char*, EquipmentMask> masks[] = {
-        {"0x10", 0x10}, {"0x  1f trailing", 0x1F}, {"0x0XaB", 0xAB}, {"0x123456789", 0x23456789},
-        {"0x-1", 0xFFFFFFFF}};
+    const std::pair<const char*, EquipmentMask> masks[] = {{"0x10", 0x10},
+                                                           {"0x  1f trailing", 0x1F},
+                                                           {"0x0XaB", 0xAB},
+                                                           {"0x123456789", 0x23456789},
+                                                           {"0x-1", 0xFFFFFFFF}};
     for (const auto& [line, mask] : masks) {
         EXPECT_EQ(onlyEntry(std::string("A\n") + line + "\n1\n\n").equipmentMask, mask) << line;
     }
@@ -100,9 +98,9 @@ TEST(RunewordFileReaderTest, EquipmentLineMustStartWithLowerCaseHexPrefix) {
 
 // Two empty lines in a row are read as an entry without an equipment number.
 TEST(RunewordFileReaderTest, EmptyLinesThatDoNotEndAnEntryMakeTheFileCorrupt) {
-    for (const char* contents : {"1.0.0\nA\n0x1\n1\n\n\nB\n0x1\n1\n\n", "1.0.0\nA\n0x1\n1\n\n\n",
-                                 "1.0.0\r\nA\r\n0x1\r\n1\r\n\r\n\r\n", "1.0.0\n",
-                                 "1.0.0\nName only"}) {
+    for (const char* contents :
+         {"1.0.0\nA\n0x1\n1\n\n\nB\n0x1\n1\n\n", "1.0.0\nA\n0x1\n1\n\n\n",
+          "1.0.0\r\nA\r\n0x1\r\n1\r\n\r\n\r\n", "1.0.0\n", "1.0.0\nName only"}) {
         EXPECT_TRUE(parse(contents).corrupt) << contents;
     }
 }

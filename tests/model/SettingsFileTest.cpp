@@ -1,5 +1,3 @@
-#include "model/SettingsFile.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +7,7 @@
 #include <vector>
 
 #include "model/CharacterClass.h"
+#include "model/SettingsFile.h"
 #include "support/TempFolder.h"
 
 namespace sockwright {
@@ -53,7 +52,7 @@ void expectInvariants(const AccountList& accounts) {
 }
 
 class SettingsFileTest : public ::testing::Test {
-protected:
+  protected:
     SettingsFileTest() { state.dataFolder = folder.path(); }
 
     void load(std::string_view bytes) {
@@ -88,12 +87,12 @@ TEST_F(SettingsFileTest, DefaultAccountGivesTheDocumentedLines) {
     ASSERT_EQ(text.back(), '\n');
     const Lines lines = splitLines(text);
     ASSERT_EQ(lines.size(), 96u);
-    const Lines start{"1.1.3",   "1",  "1", "DEFAULT", "USEast", "0",   "DEFAULT", "USEast",  "1",
-                      "DEFAULT", "99", "0", "1",       "7",      "3",   "7FF",     "7FF",     "7FF",
-                      "C46007FF"};
+    const Lines start{"1.1.3",  "1",   "1",       "DEFAULT", "USEast",  "0", "DEFAULT",
+                      "USEast", "1",   "DEFAULT", "99",      "0",       "1", "7",
+                      "3",      "7FF", "7FF",     "7FF",     "C46007FF"};
     EXPECT_EQ(Lines(lines.begin(), lines.begin() + 19), start);
-    const Lines freeSlot{"0", "ENTER NAME", "99", "0", "1", "7", "3", "7FF", "7FF", "7FF",
-                         "C46007FF"};
+    const Lines freeSlot{"0", "ENTER NAME", "99",  "0",   "1",       "7",
+                         "3", "7FF",        "7FF", "7FF", "C46007FF"};
     EXPECT_EQ(Lines(lines.end() - 11, lines.end()), freeSlot);
 }
 
@@ -145,10 +144,17 @@ TEST_F(SettingsFileTest, SlotNumbersAreReadOrGiveDefaults) {
         EXPECT_EQ(account(0).characters[1].inUse, inUse) << text;
     }
     const auto field = [](int account, int number) { return slotLine(account, 0, number); };
-    loadWith({{field(0, 2), "99999999999"}, {field(0, 3), "9"}, {field(0, 4), "-1"},
-              {field(0, 6), "logic"}, {field(0, 7), "0x7ff"}, {field(0, 8), "  7fF"},
-              {field(0, 9), "1FFFFFFFF"}, {field(0, 10), "0X80000001"},
-              {field(1, 2), "-2147483648"}, {field(1, 3), "6"}, {field(1, 4), "3"}});
+    loadWith({{field(0, 2), "99999999999"},
+              {field(0, 3), "9"},
+              {field(0, 4), "-1"},
+              {field(0, 6), "logic"},
+              {field(0, 7), "0x7ff"},
+              {field(0, 8), "  7fF"},
+              {field(0, 9), "1FFFFFFFF"},
+              {field(0, 10), "0X80000001"},
+              {field(1, 2), "-2147483648"},
+              {field(1, 3), "6"},
+              {field(1, 4), "3"}});
     const RuneSet all = RuneSet::all();
     const Character first{true, "DEFAULT", 99, 0, 1, 7, RuneLogic::Complete, all, 0x80000001};
     EXPECT_EQ(account(0).characters[0], first);
@@ -158,8 +164,11 @@ TEST_F(SettingsFileTest, SlotNumbersAreReadOrGiveDefaults) {
 
 TEST_F(SettingsFileTest, SlotsAreBroughtIntoAPrefixAndTheCurrentCharacterFollows) {
     // Slots 0, 2 and 4 in use, the current one is 4, the second account has no character in use.
-    loadWith({{slotLine(0, 2, 0), "1"}, {slotLine(0, 4, 0), "1"}, {slotLine(0, 4, 1), "Fifth"},
-              {5, "4"}, {slotLine(1, 0, 0), "0"}});
+    loadWith({{slotLine(0, 2, 0), "1"},
+              {slotLine(0, 4, 0), "1"},
+              {slotLine(0, 4, 1), "Fifth"},
+              {5, "4"},
+              {slotLine(1, 0, 0), "0"}});
     EXPECT_EQ(account(0).charactersInUse(), 3);
     EXPECT_EQ(account(0).characters[2].name, "Fifth");
     EXPECT_EQ(state.accounts.currentCharacter(), 2);

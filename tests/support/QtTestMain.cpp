@@ -1,8 +1,8 @@
 // Test entry point for widget tests: a QApplication on the offscreen platform.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <cstdlib>
-
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     // Test discovery runs this binary at build time without ctest's environment.

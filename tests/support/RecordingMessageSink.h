@@ -9,7 +9,7 @@ namespace sockwright::testing {
 
 // Keeps every message it is given, in order.
 class RecordingMessageSink : public MessageSink {
-public:
+  public:
     void showMessage(const std::string& text) override { messages.push_back(text); }
     std::vector<std::string> messages;
 };

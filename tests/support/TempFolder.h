@@ -11,7 +11,7 @@ namespace sockwright::testing {
 
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         std::random_device random;
         path_ = std::filesystem::temp_directory_path() /
@@ -43,7 +43,7 @@ public:
 
     bool exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -1,17 +1,17 @@
 // The program's run: start-up with sound and broken data, the font reminder, the boxes and links
 // the main window opens, and which ways of closing it save the settings.
+#include "MainWindowTest.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QLabel>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
 
-#include <QAction>
-#include <QFontMetrics>
-#include <QLabel>
-
-#include <gtest/gtest.h>
-
-#include "MainWindowTest.h"
 #include "Texts.h"
 #include "WidgetInput.h"
 #include "ui/ProgramStart.h"
@@ -26,11 +26,11 @@
 namespace sockwright {
 namespace {
 
+using testing::click;
 using testing::MainWindowTest;
+using testing::pressKey;
 using testing::RecordingDialogService;
 using testing::RuntimeFolder;
-using testing::click;
-using testing::pressKey;
 
 QString textOf(int id) {
     return QString::fromLatin1(text(id).data(), static_cast<qsizetype>(text(id).size()));
@@ -107,8 +107,8 @@ TEST_F(MainWindowTest, BoxesAndLinksGoThroughTheDialogService) {
     click(window.logoButton());
     click(window.titleButton());
     click(window.contactLine());
-    EXPECT_EQ(dialogs.links, (QStringList{textOf(TextGamePage), textOf(TextHomePage),
-                                          textOf(TextContactLink)}));
+    EXPECT_EQ(dialogs.links,
+              (QStringList{textOf(TextGamePage), textOf(TextHomePage), textOf(TextContactLink)}));
     EXPECT_TRUE(window.isVisible()) << "none of these ends the window";
 }
 

@@ -11,7 +11,7 @@ namespace sockwright::testing {
 // A main window started and shown in a fresh runtime folder holding the shipped data and the
 // build's pictures; every box it opens is answered by a recorder.
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(window.initialise());
         window.show();

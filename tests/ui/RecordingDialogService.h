@@ -1,11 +1,10 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include <QDialog>
 #include <QString>
 #include <QStringList>
+#include <string>
+#include <vector>
 
 #include "model/Rune.h"
 #include "ui/DialogService.h"
@@ -14,7 +13,7 @@ namespace sockwright::testing {
 
 // Answers every dialog at once and keeps what was asked of it.
 class RecordingDialogService : public DialogService {
-public:
+  public:
     int runDialog(QDialog& dialog) override {
         dialogs.emplace_back(dialog.metaObject()->className());
         return QDialog::Accepted;

@@ -1,15 +1,14 @@
 // The runeword list of the main window: what selecting shows, Up and Down, the rune slots, and
 // how the rows are drawn.
-#include <memory>
-#include <string>
-#include <vector>
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QHelpEvent>
 #include <QImage>
 #include <QToolTip>
-
-#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "MainWindowTest.h"
 #include "WidgetInput.h"
@@ -45,7 +44,7 @@ Runeword makeRuneword(const std::string& name, std::vector<int> runes, int requi
 
 // The started main window, its runeword list replaced by the given runewords.
 class RunewordListTest : public testing::MainWindowTest {
-protected:
+  protected:
     void useRunewords(RunewordList runewords, int characterLevel = 99) {
         window.state().accounts.currentCharacterRecord().level = characterLevel;
         window.state().runewords = std::make_shared<RunewordList>(std::move(runewords));
@@ -64,9 +63,12 @@ TEST_F(RunewordListTest, EverySelectionIsShownAndUpAndDownStopAtTheEnds) {
         int from;
         bool down;
         int to;
-    } moves[] = {{"Down from nothing", -1, true, 0}, {"Up from nothing", -1, false, 0},
-                 {"Down", 0, true, 1},  {"Down on the last row", 2, true, 2},
-                 {"Up", 2, false, 1},   {"Up on the first row", 0, false, 0}};
+    } moves[] = {{"Down from nothing", -1, true, 0},
+                 {"Up from nothing", -1, false, 0},
+                 {"Down", 0, true, 1},
+                 {"Down on the last row", 2, true, 2},
+                 {"Up", 2, false, 1},
+                 {"Up on the first row", 0, false, 0}};
     for (const auto& move : moves) {
         SCOPED_TRACE(move.what);
         window.runewordList().selectRow(move.from);

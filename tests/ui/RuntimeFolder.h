@@ -10,7 +10,7 @@ namespace sockwright::testing {
 // A temporary runtime folder, made the current folder while it lives: data/ holds the shipped
 // data files, bmp/ and char/ the pictures of the build.
 class RuntimeFolder {
-public:
+  public:
     RuntimeFolder() : previous_(std::filesystem::current_path()) {
         namespace fs = std::filesystem;
         fs::create_directories(folder_.path() / "data");
@@ -19,7 +19,8 @@ public:
         }
         for (const char* name : {"bmp", "char"}) {
             const fs::path source = fs::path(SOCKWRIGHT_BUILD_RUNTIME) / name;
-            if (fs::exists(source)) fs::copy(source, folder_.path() / name, fs::copy_options::recursive);
+            if (fs::exists(source))
+                fs::copy(source, folder_.path() / name, fs::copy_options::recursive);
         }
         fs::current_path(folder_.path());
     }
@@ -36,7 +37,7 @@ public:
                    : std::string();
     }
 
-private:
+  private:
     std::filesystem::path previous_;
     TempFolder folder_;  // removed after the current folder has been restored
 };

@@ -8,10 +8,12 @@
 namespace sockwright::testing {
 
 // Presses and releases a mouse button on a widget, by default at its centre.
-inline void click(QWidget& widget, Qt::MouseButton button = Qt::LeftButton, QPoint at = QPoint(-1, -1)) {
+inline void click(QWidget& widget, Qt::MouseButton button = Qt::LeftButton,
+                  QPoint at = QPoint(-1, -1)) {
     if (at == QPoint(-1, -1)) at = widget.rect().center();
     const QPointF global = widget.mapToGlobal(QPointF(at));
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, button, button, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, button, button,
+                      Qt::NoModifier);
     QApplication::sendEvent(&widget, &press);
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, button, Qt::NoButton,
                         Qt::NoModifier);

@@ -10,13 +10,13 @@ class LabelButton;
 // The skinned about box of the About button: the thanks text on black and an OK picture button.
 class AboutTextDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit AboutTextDialog(QWidget* parent = nullptr);
 
     LabelButton& textLabel() const { return *text_; }
     ImageButton& okButton() const { return *ok_; }
 
-private:
+  private:
     LabelButton* text_;
     ImageButton* ok_;
 };

@@ -1,13 +1,14 @@
 #include "ui/skin/BuiltInImages.h"
 
 #include <QString>
-
 #include <mutex>
 
 // The pictures live in a static library, whose resource registration the linker would drop
 // unless something refers to it; Q_INIT_RESOURCE is that reference. It must be called outside
 // any namespace.
-static void registerBuiltInImages() { Q_INIT_RESOURCE(sockwright_images); }
+static void registerBuiltInImages() {
+    Q_INIT_RESOURCE(sockwright_images);
+}
 
 namespace sockwright {
 

@@ -1,8 +1,7 @@
 #include "ui/skin/CharacterCard.h"
 
-#include <string>
-
 #include <QPainter>
+#include <string>
 
 #include "model/Account.h"
 #include "model/Character.h"
@@ -32,7 +31,9 @@ QString localText(const std::string& bytes) {
 CharacterCard::CharacterCard(const ClassImages& classImages, QWidget* parent)
     : QAbstractButton(parent), classImages_(classImages) {}
 
-const QPixmap& CharacterCard::portrait() const { return portrait_; }
+const QPixmap& CharacterCard::portrait() const {
+    return portrait_;
+}
 
 std::optional<std::filesystem::path> CharacterCard::portraitPath(const Character& character,
                                                                  const Account& account) {
@@ -58,7 +59,8 @@ void CharacterCard::paintEvent(QPaintEvent*) {
 }
 
 void CharacterCard::drawCharacter(QPainter& painter) const {
-    const QPixmap* picture = portrait_.isNull() ? classImages_.of(character->characterClass) : &portrait_;
+    const QPixmap* picture =
+        portrait_.isNull() ? classImages_.of(character->characterClass) : &portrait_;
     if (picture) painter.drawPixmap(1, 1, *picture);
 
     painter.setFont(skinFont(kFontSize));
@@ -74,7 +76,8 @@ void CharacterCard::drawCharacter(QPainter& painter) const {
     const char* className = isCharacterClass(character->characterClass)
                                 ? kCharacterClassNames[character->characterClass]
                                 : "?";
-    drawLine(kWhite, QStringLiteral("LEVEL %1 %2").arg(character->level).arg(QLatin1String(className)));
+    drawLine(kWhite,
+             QStringLiteral("LEVEL %1 %2").arg(character->level).arg(QLatin1String(className)));
 
     const std::int32_t type = character->characterType;
     if (type == kExpansionCharacter || type == kHardcoreCharacter) {

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <filesystem>
-#include <optional>
-
 #include <QAbstractButton>
 #include <QPixmap>
+#include <filesystem>
+#include <optional>
 
 class QPainter;
 
@@ -17,7 +16,7 @@ struct ClassImages;
 // One character slot of an account: picture, name, level and class, type; framed when selected.
 class CharacterCard : public QAbstractButton {
     Q_OBJECT
-public:
+  public:
     explicit CharacterCard(const ClassImages& classImages, QWidget* parent = nullptr);
 
     bool selected = false;
@@ -32,10 +31,10 @@ public:
     static std::optional<std::filesystem::path> portraitPath(const Character& character,
                                                              const Account& account);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void drawCharacter(QPainter& painter) const;
     void drawSelectionFrame(QPainter& painter) const;
 

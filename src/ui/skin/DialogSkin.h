@@ -9,7 +9,7 @@ namespace sockwright {
 // The colour rule of a skinned dialog: a black ground, and the dialog's text colour on its
 // edit fields and static texts, drawn with no box behind the text.
 class DialogSkin {
-public:
+  public:
     static void apply(QWidget& dialog, const QColor& textColour);
 };
 

@@ -12,7 +12,9 @@ void ImageButton::setImage(const QPixmap& image) {
     update();
 }
 
-const QPixmap& ImageButton::image() const { return image_; }
+const QPixmap& ImageButton::image() const {
+    return image_;
+}
 
 QSize ImageButton::sizeHint() const {
     return image_.isNull() ? QSize(0, 0) : image_.size() / image_.devicePixelRatio();

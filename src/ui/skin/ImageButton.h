@@ -9,7 +9,7 @@ namespace sockwright {
 // Its caption is never drawn but still gives the keyboard mnemonic ("&Up" answers Alt+U).
 class ImageButton : public QAbstractButton {
     Q_OBJECT
-public:
+  public:
     explicit ImageButton(QWidget* parent = nullptr);
 
     void setImage(const QPixmap& image);
@@ -17,10 +17,10 @@ public:
 
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QPixmap image_;
 };
 

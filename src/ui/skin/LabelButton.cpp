@@ -12,9 +12,12 @@ namespace {
 
 Qt::Alignment horizontalAlignment(int alignment) {
     switch (alignment) {
-        case LabelButton::Left: return Qt::AlignLeft;
-        case LabelButton::Right: return Qt::AlignRight;
-        default: return Qt::AlignHCenter;
+        case LabelButton::Left:
+            return Qt::AlignLeft;
+        case LabelButton::Right:
+            return Qt::AlignRight;
+        default:
+            return Qt::AlignHCenter;
     }
 }
 

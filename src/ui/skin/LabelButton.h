@@ -10,7 +10,7 @@ namespace sockwright {
 // A text label on black. Lines break only at '\n'; the text starts at the top edge.
 class LabelButton : public QAbstractButton {
     Q_OBJECT
-public:
+  public:
     enum Alignment { Left = 0, Centre = 1, Right = 2 };
 
     explicit LabelButton(QWidget* parent = nullptr);
@@ -31,7 +31,7 @@ public:
     static void paintText(QPainter& painter, const QRect& rect, const QString& text,
                           int pointSizeTenths, const QColor& colour, int alignment);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 

@@ -12,7 +12,9 @@ namespace sockwright {
 
 namespace {
 
-const QPixmap* present(const QPixmap* image) { return image && !image->isNull() ? image : nullptr; }
+const QPixmap* present(const QPixmap* image) {
+    return image && !image->isNull() ? image : nullptr;
+}
 
 }  // namespace
 
@@ -36,7 +38,9 @@ void RuneToggleButton::setLabel(LabelButton* label) {
     updateLabel();
 }
 
-bool RuneToggleButton::allBitsSet() const { return mask_ && (*mask_ & bits_) == bits_; }
+bool RuneToggleButton::allBitsSet() const {
+    return mask_ && (*mask_ & bits_) == bits_;
+}
 
 const QPixmap* RuneToggleButton::currentImage() const {
     return allBitsSet() ? setImage_ : clearImage_;
@@ -89,7 +93,8 @@ void RuneToggleButton::toggle() {
     }
     group_->update();
     // The labels follow at once, not only when the group's buttons are next painted.
-    for (RuneToggleButton* button : group_->findChildren<RuneToggleButton*>()) button->updateLabel();
+    for (RuneToggleButton* button : group_->findChildren<RuneToggleButton*>())
+        button->updateLabel();
     updateLabel();
 }
 

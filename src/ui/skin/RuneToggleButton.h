@@ -1,8 +1,7 @@
 #pragma once
 
-#include <cstdint>
-
 #include <QAbstractButton>
+#include <cstdint>
 
 class QPixmap;
 
@@ -14,7 +13,7 @@ class LabelButton;
 // the mask word nor the pictures. A button without a mask only reports its clicks.
 class RuneToggleButton : public QAbstractButton {
     Q_OBJECT
-public:
+  public:
     explicit RuneToggleButton(QWidget* parent = nullptr);
 
     // mask, the pictures and group may each be nullptr.
@@ -29,16 +28,16 @@ public:
     // The picture the button draws now (nullptr when it draws nothing).
     const QPixmap* currentImage() const;
 
-signals:
+  signals:
     void slotClicked(sockwright::RuneToggleButton* button);
     void runeDetailsRequested(int runeNumber);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
-private:
+  private:
     void toggle();
     void updateLabel();
 

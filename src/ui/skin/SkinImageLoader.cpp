@@ -1,8 +1,7 @@
 #include "ui/skin/SkinImageLoader.h"
 
-#include <string>
-
 #include <QFile>
+#include <string>
 
 #include "model/MessageSink.h"
 #include "model/RuneTable.h"
@@ -24,7 +23,8 @@ void loadPicture(const std::string& base, QPixmap& pixmap, const std::string& me
 }
 
 // The plain picture and its highlighted ("sel") twin; each failure reports the same message.
-void loadPair(const std::string& base, QPixmap& plain, QPixmap& highlighted, MessageSink& messages) {
+void loadPair(const std::string& base, QPixmap& plain, QPixmap& highlighted,
+              MessageSink& messages) {
     const std::string message = "Failed to load all " + base + " images";
     loadPicture(base, plain, message, messages);
     loadPicture(kHighlightPrefix + base, highlighted, message, messages);
@@ -63,13 +63,15 @@ void loadSkinImages(const RuneTable& runeTable, SkinImages& images, MessageSink&
 
     const auto baseNames = equipmentImageBaseNames();
     for (std::size_t i = 0; i < baseNames.size(); ++i) {
-        loadPair(baseNames[i], images.equipment.plain[i], images.equipment.highlighted[i], messages);
+        loadPair(baseNames[i], images.equipment.plain[i], images.equipment.highlighted[i],
+                 messages);
     }
 
     for (std::size_t i = 0; i < kCharacterClassNames.size(); ++i) {
         const std::string name = kCharacterClassNames[i];
         images.classes.images[i] = loadImage(kCharacterFolder / (name + ".bmp"));
-        if (images.classes.images[i].isNull()) messages.showMessage("Failed to load " + name + " image");
+        if (images.classes.images[i].isNull())
+            messages.showMessage("Failed to load " + name + " image");
     }
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QPixmap>
 #include <filesystem>
 #include <string_view>
-
-#include <QPixmap>
 
 namespace sockwright {
 

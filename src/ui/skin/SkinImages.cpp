@@ -12,12 +12,16 @@ const QPixmap* entry(const std::array<QPixmap, N>& table, int index) {
 
 }  // namespace
 
-const QPixmap* RuneImages::plainOf(int runeNumber) const { return entry(plain, runeNumber - 1); }
+const QPixmap* RuneImages::plainOf(int runeNumber) const {
+    return entry(plain, runeNumber - 1);
+}
 
 const QPixmap* RuneImages::highlightedOf(int runeNumber) const {
     return entry(highlighted, runeNumber - 1);
 }
 
-const QPixmap* ClassImages::of(int characterClass) const { return entry(images, characterClass); }
+const QPixmap* ClassImages::of(int characterClass) const {
+    return entry(images, characterClass);
+}
 
 }  // namespace sockwright

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <array>
-
 #include <QPixmap>
+#include <array>
 
 #include "model/CharacterClass.h"
 #include "model/EquipmentMask.h"

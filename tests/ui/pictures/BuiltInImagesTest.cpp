@@ -1,12 +1,11 @@
 // The pictures built into the program: button faces, background and icon.
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QImage>
-
 #include <functional>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "ui/MainWindowLayout.h"
 #include "ui/skin/BuiltInImages.h"
@@ -14,7 +13,10 @@
 namespace sockwright {
 namespace {
 
-struct Face { const char* name; int width, height; };
+struct Face {
+    const char* name;
+    int width, height;
+};
 
 constexpr Face kFaces[] = {
     {"OK", 43, 28},         {"Cancel", 108, 30},    {"Next", 16, 14},   {"Prev", 16, 14},
@@ -37,9 +39,13 @@ bool anyPixel(const QImage& image, const QRect& area, const std::function<bool(Q
     return false;
 }
 
-bool isBlack(QColor c) { return (c.rgb() & 0xFFFFFF) == 0; }
+bool isBlack(QColor c) {
+    return (c.rgb() & 0xFFFFFF) == 0;
+}
 
-QRect toQRect(const layout::Rect& r) { return QRect(r.x, r.y, r.width, r.height); }
+QRect toQRect(const layout::Rect& r) {
+    return QRect(r.x, r.y, r.width, r.height);
+}
 
 TEST(BuiltInImages, EveryFaceIsABitmapOfItsExactSizeInTheSkinsColours) {
     for (const Face& expected : kFaces) {

@@ -1,12 +1,11 @@
 // The pictures the build draws into its runtime folder: bmp/ and char/.
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
-
 #include <cstdlib>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "model/CharacterClass.h"
 #include "model/EquipmentMask.h"

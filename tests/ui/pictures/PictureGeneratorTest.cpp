@@ -1,11 +1,10 @@
 // The picture generator run as the build runs it, on rune files of our own.
+#include <gtest/gtest.h>
+
 #include <QProcess>
 #include <QString>
-
 #include <filesystem>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "support/TempFolder.h"
 
@@ -33,8 +32,8 @@ TEST(PictureGenerator, DrawsRunePicturesOnlyForSafeNamesUpToLine33AndNeedsTheRun
     ASSERT_EQ(runGenerator(folder, folder.write("runes.txt", text), "out"), 0);
     for (const char* name : {"out/bmp/El.bmp", "out/bmp/selEl.bmp", "out/bmp/R33.bmp"})
         EXPECT_TRUE(folder.exists(name)) << name;
-    for (const char* name : {"out/escape.bmp", "out/bmp/.bmp", "out/bmp/sel.bmp",
-                             "out/bmp/R34.bmp"})
+    for (const char* name :
+         {"out/escape.bmp", "out/bmp/.bmp", "out/bmp/sel.bmp", "out/bmp/R34.bmp"})
         EXPECT_FALSE(folder.exists(name)) << name;
 
     EXPECT_NE(runGenerator(folder, folder.path() / "missing.txt", "none"), 0);

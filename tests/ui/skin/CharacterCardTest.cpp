@@ -16,7 +16,7 @@ const QColor kClassColour{0, 0, 170};
 const QRect kTextArea{75, 0, 165, 80};
 
 class CharacterCardTest : public ::testing::Test {
-protected:
+  protected:
     CharacterCardTest() {
         classImages.images[5] = solidPixmap({60, 50}, kClassColour);
         card.character = &character;
@@ -38,7 +38,12 @@ TEST_F(CharacterCardTest, FreeSlotIsPlainBlackAndFramedWhenSelected) {
 }
 
 TEST_F(CharacterCardTest, ClassPictureThenNameAndLevelThenTheTypeLineInItsColour) {
-    struct Row { int characterClass; std::int32_t type; int lines; QColor typeColour; };
+    struct Row {
+        int characterClass;
+        std::int32_t type;
+        int lines;
+        QColor typeColour;
+    };
     for (const Row& row : {Row{5, kClassicCharacter, 2, {}}, Row{5, kHardcoreCharacter, 3, kRed},
                            Row{5, kExpansionCharacter, 3, kGreen}, Row{7, 7, 2, {}}}) {
         SCOPED_TRACE(row.type);
@@ -67,7 +72,11 @@ TEST_F(CharacterCardTest, PortraitReplacesTheClassPictureAndNeverComesFromOutsid
 
     // Each name is refused, and the portrait loaded before is dropped. The NUL would cut
     // char/TAL<NUL>x.bmp short at the existing char/TAL.
-    struct Row { const char* name; const char* account; std::string realm; };
+    struct Row {
+        const char* name;
+        const char* account;
+        std::string realm;
+    };
     for (const Row& row : {Row{"..", "/evil", ""}, Row{"../evil", "", ""}, Row{"a\\b", "", ""},
                            Row{"TAL", "", std::string("\0x", 2)}}) {
         SCOPED_TRACE(row.name);

@@ -16,7 +16,7 @@ using namespace sockwright::testing;
 // A row of the rune dialog: eleven rune buttons with labels and a row button for all of them.
 // The lit picture is larger than the plain one, whose size bounds the drawing.
 class RuneToggleButtonTest : public ::testing::Test {
-protected:
+  protected:
     RuneToggleButtonTest() {
         for (int i = 0; i < 11; ++i) {
             runes[i] = new RuneToggleButton(&row);

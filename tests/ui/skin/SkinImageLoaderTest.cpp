@@ -15,7 +15,7 @@ using Messages = std::vector<std::string>;
 
 // A program folder with every picture of a three-rune table; rune slots 4..33 have no record.
 class SkinImageLoaderTest : public ::testing::Test {
-protected:
+  protected:
     SkinImageLoaderTest() {
         std::vector<std::string> bases{"El", "Eld", "Tir", "Blank"};
         for (const char* base : equipmentImageBaseNames()) bases.emplace_back(base);
@@ -49,9 +49,9 @@ TEST_F(SkinImageLoaderTest, ReportsEachMissingFileOnceInOrderAndSkipsRuneSlotsWi
     runeTable.set(1, Rune{.number = 1, .name = "../El"});  // would reach El.bmp beside bmp/
     images.runes.plain[3] = solidPixmap({2, 2}, Qt::red);  // rune 4 has no record
     const Messages expected{"Failed to load all ../El images", "Failed to load all ../El images",
-                            "Failed to load all Eld images", "Failed to load all Eld images",
-                            "Failed to load all Tir images", "Failed to load all Blank images",
-                            "Failed to load all axe images", "Failed to load all shield images",
+                            "Failed to load all Eld images",   "Failed to load all Eld images",
+                            "Failed to load all Tir images",   "Failed to load all Blank images",
+                            "Failed to load all axe images",   "Failed to load all shield images",
                             "Failed to load all range images", "Failed to load DRUID image"};
     EXPECT_EQ(load(), expected);
     for (int rune : {0, 1, 2, 4, 33, 34}) EXPECT_EQ(images.runes.plainOf(rune), nullptr) << rune;

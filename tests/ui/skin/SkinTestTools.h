@@ -1,11 +1,10 @@
 #pragma once
 
-#include <filesystem>
-#include <functional>
-
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
+#include <filesystem>
+#include <functional>
 
 namespace sockwright::testing {
 
@@ -47,10 +46,13 @@ inline int countPixels(const QImage& image, const std::function<bool(QRgb)>& tes
 }
 
 inline int countColour(const QImage& image, const QColor& colour, QRect area = {}) {
-    return countPixels(image, [&](QRgb p) { return p == colour.rgb(); }, area);
+    return countPixels(
+        image, [&](QRgb p) { return p == colour.rgb(); }, area);
 }
 
-inline bool isInk(QRgb pixel) { return qAlpha(pixel) == 255 && (pixel & 0xFFFFFF) != 0; }
+inline bool isInk(QRgb pixel) {
+    return qAlpha(pixel) == 255 && (pixel & 0xFFFFFF) != 0;
+}
 
 // Runs of pixel rows holding ink inside an area: one per line of capitals.
 inline int inkBands(const QImage& image, QRect area) {
