@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 RUNTIME_DIR ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/sockwright
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test benchmark gallery sanitize clean
+.PHONY: all deps configure build run test benchmark gallery sanitize format format-check clean
 
 all: build
 
@@ -36,6 +36,13 @@ benchmark: build
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, in a build of its own.
 sanitize:
 	@$(MAKE) test BUILD_DIR=build-sanitize BUILD_TYPE=Debug CMAKE_FLAGS="-DSOCKWRIGHT_SANITIZE=ON -DSOCKWRIGHT_BUILD_BENCHMARKS=OFF"
+
+# Formats every C++ source file in place; format-check fails on any file that differs.
+format: deps
+	@tools/check-format.sh --fix
+
+format-check: deps
+	@tools/check-format.sh
 
 clean:
 	@rm -rf $(BUILD_DIR)

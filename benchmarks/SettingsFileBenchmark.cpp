@@ -63,7 +63,7 @@ void BM_SettingsRoundTrip(benchmark::State& state) {
     }
 
     for (auto _ : state) {
-        const bool written = saveSettings(saved);
+        const bool written = saveSettings(saved).ok();
         ProgramState loaded;
         loaded.dataFolder = folder.path();
         loadSettings(loaded);

@@ -4,12 +4,12 @@
 #include <algorithm>
 
 #include "ui/MainWindowLayout.h"
+#include "ui/skin/SkinColours.h"
 
 namespace sockwright::pictures {
 
 namespace {
 
-const QColor kOlive(128, 128, 0);
 // The small slot frames take a tighter corner, so that the square rune pictures inside them
 // keep clear of the curve.
 constexpr int kSlotFrameRadius = 3;

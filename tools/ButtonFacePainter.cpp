@@ -4,101 +4,79 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStringList>
 #include <algorithm>
-#include <array>
 
 #include "Lettering.h"
 #include "MaterialPainter.h"
 #include "PictureEffects.h"
 #include "RuneGlyph.h"
 #include "RuneStonePainter.h"
+#include "ui/skin/SkinColours.h"
 
 namespace sockwright::pictures {
 
 namespace {
 
-enum class Kind { Word, Arrow, Title, Question, Logo, Update };
-
-struct Face {
-    const char* name;
-    int width;
-    int height;
-    Kind kind;
-    const char* text;  // the word shown, or the arrow's direction
-};
-
-constexpr std::array<Face, 17> kFaces{{
-    {"OK", 43, 28, Kind::Word, "OK"},
-    {"Cancel", 108, 30, Kind::Word, "CANCEL"},
-    {"Next", 16, 14, Kind::Arrow, "right"},
-    {"Prev", 16, 14, Kind::Arrow, "left"},
-    {"Up", 17, 11, Kind::Arrow, "up"},
-    {"Down", 17, 11, Kind::Arrow, "down"},
-    {"Logo", 116, 54, Kind::Logo, ""},
-    {"Exit", 69, 29, Kind::Word, "EXIT"},
-    {"Runes", 91, 30, Kind::Word, "RUNES"},
-    {"Equipment", 167, 30, Kind::Word, "EQUIPMENT"},
-    {"Title", 231, 46, Kind::Title, "SOCKWRIGHT"},
-    {"About", 35, 56, Kind::Question, "?"},
-    {"Character", 163, 30, Kind::Word, "CHARACTER"},
-    {"Delete", 107, 30, Kind::Word, "DELETE"},
-    {"New", 67, 30, Kind::Word, "NEW"},
-    {"Edit", 70, 30, Kind::Word, "EDIT"},
-    {"Update", 125, 42, Kind::Update, "UPDATE\nAVAILABLE"},
-}};
-
-const QColor kOlive(128, 128, 0);
 const QColor kDullGold(176, 148, 76);
 constexpr qreal kWordSpacing = 1.5;
 constexpr int kWordMargin = 5;
 
-const Face* find(const QString& name) {
-    for (const Face& face : kFaces) {
-        if (name == QLatin1String(face.name)) return &face;
-    }
-    return nullptr;
+QString text(const ButtonFace& face) {
+    return QString::fromLatin1(face.text.data(), static_cast<qsizetype>(face.text.size()));
 }
 
 // One size for all the words on the buttons of one height, so that a row of them matches.
 int wordPixelSize() {
     int size = 24;
-    for (const Face& face : kFaces) {
-        if (face.kind != Kind::Word) continue;
-        size = std::min(size, Lettering::fittingPixelSize(face.text, face.width - 2 * kWordMargin,
+    for (const ButtonFace& face : kButtonFaces) {
+        if (face.art != ButtonFaceArt::Word) continue;
+        size = std::min(size, Lettering::fittingPixelSize(text(face), face.width - 2 * kWordMargin,
                                                           24, kWordSpacing));
     }
     return size;
 }
 
-void paintWord(QPainter& painter, const Face& face) {
-    Lettering::drawEngravedWord(painter, QRectF(0, 0, face.width, face.height), face.text,
+void paintWord(QPainter& painter, const ButtonFace& face) {
+    Lettering::drawEngravedWord(painter, QRectF(0, 0, face.width, face.height), text(face),
                                 Lettering::font(wordPixelSize(), kWordSpacing));
 }
 
-void paintUpdate(QPainter& painter, const Face& face) {
-    const QString first = "UPDATE";
-    const QString second = "AVAILABLE";
-    const int size =
-        Lettering::fittingPixelSize(second, face.width - 2 * kWordMargin, 18, kWordSpacing);
+void paintTwoLines(QPainter& painter, const ButtonFace& face) {
+    const QStringList lines = text(face).split('\n');
+    const QString& first = lines.front();
+    const QString& second = lines.back();
+    int size = 18;
+    for (const QString& line : lines) {
+        size = std::min(size, Lettering::fittingPixelSize(line, face.width - 2 * kWordMargin, 18,
+                                                          kWordSpacing));
+    }
     const QFont font = Lettering::font(size, kWordSpacing);
     const qreal half = face.height / 2.0;
     Lettering::drawEngravedWord(painter, QRectF(0, 1, face.width, half), first, font);
     Lettering::drawEngravedWord(painter, QRectF(0, half - 1, face.width, half), second, font);
 }
 
-void paintArrow(QPainter& painter, const Face& face) {
+void paintArrow(QPainter& painter, const ButtonFace& face) {
     const qreal w = face.width;
     const qreal h = face.height;
-    const QString direction = face.text;
     QPolygonF triangle;
-    if (direction == "right")
-        triangle << QPointF(2, 0.5) << QPointF(w - 1, h / 2) << QPointF(2, h - 0.5);
-    if (direction == "left")
-        triangle << QPointF(w - 2, 0.5) << QPointF(1, h / 2) << QPointF(w - 2, h - 0.5);
-    if (direction == "up")
-        triangle << QPointF(0.5, h - 1) << QPointF(w / 2, 1) << QPointF(w - 0.5, h - 1);
-    if (direction == "down")
-        triangle << QPointF(0.5, 1) << QPointF(w / 2, h - 1) << QPointF(w - 0.5, 1);
+    switch (face.art) {
+        case ButtonFaceArt::ArrowRight:
+            triangle << QPointF(2, 0.5) << QPointF(w - 1, h / 2) << QPointF(2, h - 0.5);
+            break;
+        case ButtonFaceArt::ArrowLeft:
+            triangle << QPointF(w - 2, 0.5) << QPointF(1, h / 2) << QPointF(w - 2, h - 0.5);
+            break;
+        case ButtonFaceArt::ArrowUp:
+            triangle << QPointF(0.5, h - 1) << QPointF(w / 2, 1) << QPointF(w - 0.5, h - 1);
+            break;
+        case ButtonFaceArt::ArrowDown:
+            triangle << QPointF(0.5, 1) << QPointF(w / 2, h - 1) << QPointF(w - 0.5, 1);
+            break;
+        default:
+            break;
+    }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -107,12 +85,12 @@ void paintArrow(QPainter& painter, const Face& face) {
     painter.restore();
 }
 
-void paintTitle(QPainter& painter, const Face& face) {
+void paintTitle(QPainter& painter, const ButtonFace& face) {
     // BRANNOCH'S in small dull gold capitals over SOCKWRIGHT in large white ones.
     Lettering::drawCentredLine(painter, face.width / 2.0, 9, "BRANNOCH'S", Lettering::font(11, 3.0),
                                kDullGold);
 
-    const QString title = face.text;
+    const QString title = text(face);
     int size = Lettering::fittingPixelSize(title, face.width - 6, 44, 1.0);
     QFont large = Lettering::font(size, 1.0);
     while (QFontMetricsF(large).capHeight() > face.height - 16 && size > 10) {
@@ -121,7 +99,7 @@ void paintTitle(QPainter& painter, const Face& face) {
     Lettering::drawEngravedWord(painter, QRectF(0, 13, face.width, face.height - 14), title, large);
 }
 
-void paintQuestion(QPainter& painter, const Face& face) {
+void paintQuestion(QPainter& painter, const ButtonFace& face) {
     // The largest question mark whose ink fits the face with a pixel to spare all round.
     const QRectF room(1, 1, face.width - 2, face.height - 2);
     int size = 80;
@@ -141,7 +119,7 @@ void paintQuestion(QPainter& painter, const Face& face) {
     painter.setBrush(QColor(70, 70, 70));
     painter.drawPath(mark.translated(1, 1));
     QLinearGradient shade(0, room.top(), 0, room.bottom());
-    shade.setColorAt(0.0, QColor(255, 255, 255));
+    shade.setColorAt(0.0, kWhite);
     shade.setColorAt(1.0, QColor(206, 206, 206));
     painter.setBrush(shade);
     painter.drawPath(mark);
@@ -150,7 +128,7 @@ void paintQuestion(QPainter& painter, const Face& face) {
 
 // The program's mark: a lit rune stone set in a socket in the blade of a sword lying across
 // the logo, over the word RUNEWORDS.
-void paintLogo(QPainter& painter, const Face& face) {
+void paintLogo(QPainter& painter, const ButtonFace& face) {
     QImage drawing = PictureEffects::canvas(face.width, face.height);
     {
         QPainter p(&drawing);
@@ -194,42 +172,32 @@ void paintLogo(QPainter& painter, const Face& face) {
 
 }  // namespace
 
-QStringList ButtonFacePainter::faceNames() {
-    QStringList names;
-    for (const Face& face : kFaces) names << face.name;
-    return names;
-}
-
-QSize ButtonFacePainter::sizeOf(const QString& faceName) {
-    const Face* face = find(faceName);
-    return face ? QSize(face->width, face->height) : QSize();
-}
-
-QImage ButtonFacePainter::face(const QString& faceName) {
-    const Face* face = find(faceName);
-    if (!face) return {};
-    QImage image(face->width, face->height, QImage::Format_RGB32);
+QImage ButtonFacePainter::face(const ButtonFace& face) {
+    QImage image(face.width, face.height, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    switch (face->kind) {
-        case Kind::Word:
-            paintWord(painter, *face);
+    switch (face.art) {
+        case ButtonFaceArt::Word:
+            paintWord(painter, face);
             break;
-        case Kind::Arrow:
-            paintArrow(painter, *face);
+        case ButtonFaceArt::TwoLines:
+            paintTwoLines(painter, face);
             break;
-        case Kind::Title:
-            paintTitle(painter, *face);
+        case ButtonFaceArt::ArrowLeft:
+        case ButtonFaceArt::ArrowRight:
+        case ButtonFaceArt::ArrowUp:
+        case ButtonFaceArt::ArrowDown:
+            paintArrow(painter, face);
             break;
-        case Kind::Question:
-            paintQuestion(painter, *face);
+        case ButtonFaceArt::Title:
+            paintTitle(painter, face);
             break;
-        case Kind::Logo:
-            paintLogo(painter, *face);
+        case ButtonFaceArt::Question:
+            paintQuestion(painter, face);
             break;
-        case Kind::Update:
-            paintUpdate(painter, *face);
+        case ButtonFaceArt::Logo:
+            paintLogo(painter, face);
             break;
     }
     return image;

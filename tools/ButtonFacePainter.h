@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QImage>
-#include <QSize>
-#include <QString>
-#include <QStringList>
+
+#include "ui/skin/ButtonFaces.h"
 
 namespace sockwright::pictures {
 
@@ -11,12 +10,7 @@ namespace sockwright::pictures {
 // words, olive triangles for the arrows, the program's title, a question mark and the logo.
 class ButtonFacePainter {
   public:
-    // The seventeen face names, which are also their resource names.
-    static QStringList faceNames();
-    // The size of a face; an empty size for a name it does not know.
-    static QSize sizeOf(const QString& faceName);
-    // The face; a null image for a name it does not know.
-    static QImage face(const QString& faceName);
+    static QImage face(const ButtonFace& face);
 };
 
 }  // namespace sockwright::pictures

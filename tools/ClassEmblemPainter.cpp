@@ -7,6 +7,7 @@
 #include "MaterialPainter.h"
 #include "PictureEffects.h"
 #include "model/CharacterClass.h"
+#include "ui/skin/SkinColours.h"
 
 namespace sockwright::pictures {
 
@@ -30,7 +31,7 @@ void medallion(QPainter& p) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QBrush(ring), 2.4));
     p.drawEllipse(kCentre, 28, 28);
-    p.setPen(QPen(QColor(128, 128, 0), 1.0));
+    p.setPen(QPen(kOlive, 1.0));
     p.drawEllipse(kCentre, 25.5, 25.5);
     p.restore();
 }

@@ -4,27 +4,31 @@
 // The defaults are the build's runtime folder and gallery.png in the build folder.
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
-#include <array>
 #include <cstdio>
 #include <memory>
 #include <vector>
 
+#include "DialogGalleries.h"
 #include "GallerySheet.h"
 #include "model/Account.h"
 #include "model/CharacterClass.h"
 #include "model/CharacterType.h"
 #include "model/EquipmentMask.h"
+#include "model/FileContents.h"
+#include "model/RuneFileReader.h"
 #include "model/RuneSet.h"
+#include "model/RuneTable.h"
 #include "ui/MainWindowLayout.h"
 #include "ui/skin/BuiltInImages.h"
+#include "ui/skin/ButtonFaces.h"
 #include "ui/skin/CharacterCard.h"
 #include "ui/skin/DetailTextButton.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"
+#include "ui/skin/LocalText.h"
 #include "ui/skin/RuneToggleButton.h"
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinImages.h"
@@ -35,18 +39,16 @@ using namespace sockwright::pictures;
 namespace {
 
 constexpr int kSheetWidth = 1480;
-constexpr std::array<const char*, 17> kFaces{
-    "OK",        "Cancel", "Next",  "Prev",      "Up",     "Down", "Logo", "Exit",  "Runes",
-    "Equipment", "Title",  "About", "Character", "Delete", "New",  "Edit", "Update"};
-
+// The rune names by rune number (rune k at k - 1), read as the program reads the rune file; an
+// empty text for a rune slot the file leaves empty, none at all when the file cannot be read.
 QStringList runeNames(const QDir& runtime) {
     QStringList names;
-    QFile file(runtime.filePath("data/runes.txt"));
-    if (!file.open(QIODevice::ReadOnly)) return names;
-    for (QByteArray line : file.readAll().split('\n')) {
-        if (names.size() == kRuneCount) break;
-        if (line.endsWith('\r')) line.chop(1);
-        if (!line.isEmpty()) names << QString::fromLocal8Bit(line.left(line.indexOf(':')));
+    const FileContents file = readWholeFile(toLocalBytes(runtime.filePath("data/runes.txt")));
+    if (file.status != FileReadStatus::Read) return names;
+    const RuneTable runes = parseRuneFile(file.bytes);
+    for (int number = 1; number <= kRuneCount; ++number) {
+        const Rune* rune = runes.find(number);
+        names << (rune ? fromLocalBytes(rune->name) : QString());
     }
     return names;
 }
@@ -65,6 +67,7 @@ void addRuntimePictures(GallerySheet& sheet, const QDir& runtime) {
             sheet.add(picture(runtime, QString("bmp/%1Blank.bmp").arg(prefix)),
                       QString("%1Blank").arg(prefix));
             for (int column = 0; column < 11 && row * 11 + column < names.size(); ++column) {
+                if (names[row * 11 + column].isEmpty()) continue;  // no rune, no picture
                 const QString name = prefix + names[row * 11 + column];
                 sheet.add(picture(runtime, "bmp/" + name + ".bmp"), name);
             }
@@ -85,9 +88,10 @@ void addRuntimePictures(GallerySheet& sheet, const QDir& runtime) {
 
 void addBuiltInPictures(GallerySheet& sheet) {
     sheet.heading("Built-in button faces (:/images/<Face>.bmp)");
-    for (const char* face : kFaces) {
-        const QImage image = builtInImage(face).toImage();
-        sheet.add(image, QString("%1 %2x%3").arg(face).arg(image.width()).arg(image.height()));
+    for (const ButtonFace& face : kButtonFaces) {
+        const QString name = fromLocalBytes(face.name);
+        const QImage image = builtInImage(face.name).toImage();
+        sheet.add(image, QString("%1 %2x%3").arg(name).arg(image.width()).arg(image.height()));
     }
     sheet.heading("Program icon (:/images/Sockwright.png) at 256, 48 and 16 pixels");
     const QIcon icon = programIcon();
@@ -116,7 +120,8 @@ QImage mainWindowPreview(const QDir& runtime) {
     const QStringList names = runeNames(runtime);
     const int shown[] = {8, 18, 30, 0, 0, 0};  // Ral Ko Ber, then three empty sockets
     for (int slot = 0; slot < layout::kRuneSlotCount; ++slot) {
-        if (shown[slot] == 0 || shown[slot] > names.size()) continue;
+        if (shown[slot] == 0 || shown[slot] > names.size() || names[shown[slot] - 1].isEmpty())
+            continue;
         const layout::Rect r = layout::runeSlot(slot);
         painter.drawImage(r.x + 1, r.y + 1,
                           QImage(runtime.filePath("bmp/" + names[shown[slot] - 1] + ".bmp")));
@@ -128,8 +133,7 @@ QImage mainWindowPreview(const QDir& runtime) {
 class ToggleSample {
   public:
     ToggleSample(const QPixmap& setImage, const QPixmap& clearImage, std::uint32_t mask,
-                 std::uint32_t bits, bool withMask, const QString& text)
-        : setImage_(setImage), clearImage_(clearImage), mask_(mask) {
+                 std::uint32_t bits, bool withMask, const QString& text) {
         const QSize picture = clearImage.size();
         container_.resize(std::max(picture.width() + 2, 64), picture.height() + 2 + 18);
         container_.setStyleSheet("background: black");
@@ -138,15 +142,16 @@ class ToggleSample {
         label_ = new LabelButton(&container_);
         label_->setGeometry(0, picture.height() + 2, container_.width(), 18);
         label_->setText(text);
-        button_->setup(withMask ? &mask_ : nullptr, bits, &setImage_, &clearImage_, nullptr);
+        button_->setImages(setImage, clearImage);
         button_->setLabel(label_);
+        if (withMask) {
+            button_->bind(bits, RuneToggleButton::ClickRule::FlipEachBit);
+            button_->setMask(mask);
+        }
     }
     QWidget& widget() { return container_; }
 
   private:
-    QPixmap setImage_;
-    QPixmap clearImage_;
-    std::uint32_t mask_;
     QWidget container_;
     RuneToggleButton* button_ = nullptr;
     LabelButton* label_ = nullptr;
@@ -155,13 +160,13 @@ class ToggleSample {
 void addControls(GallerySheet& sheet, const QDir& runtime) {
     sheet.heading("LabelButton: alignments, sizes 80 to 140, colours");
     struct LabelCase {
-        int alignment;
+        LabelButton::Alignment alignment;
         int size;
         QColor colour;
         const char* text;
     };
     const LabelCase labels[] = {
-        {LabelButton::Left, 80, QColor(136, 124, 102), "For comments please email"},
+        {LabelButton::Left, 80, kListText, "For comments please email"},
         {LabelButton::Centre, 100, kWhite, "RUNE WORD"},
         {LabelButton::Right, 110, kWhite, "CHARACTER: USEast"},
         {LabelButton::Centre, 110, kGrey, "Common"},
@@ -172,9 +177,9 @@ void addControls(GallerySheet& sheet, const QDir& runtime) {
     for (const LabelCase& c : labels) {
         LabelButton label;
         label.resize(190, 40);
-        label.alignment = c.alignment;
+        label.setAlignment(c.alignment);
         label.setPointSize(c.size);
-        label.textColour = c.colour;
+        label.setTextColour(c.colour);
         label.setText(c.text);
         static const char* const alignmentNames[] = {"left", "centre", "right"};
         sheet.add(label, QString("%1, %2").arg(alignmentNames[c.alignment]).arg(c.size));
@@ -294,6 +299,8 @@ int main(int argc, char** argv) {
     sheet.add(mainWindowPreview(runtime), "709 x 563");
     sheet.add(builtInImage("Background").toImage(), "background alone");
     addControls(sheet, runtime);
+    addSelectionDialogs(sheet, runtime);
+    addAccountDialogs(sheet, runtime);
 
     if (!sheet.finished().save(output, "PNG")) {
         std::fprintf(stderr, "gallery: cannot write %s\n", qPrintable(output));

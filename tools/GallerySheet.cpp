@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "ui/skin/SkinColours.h"
+
 namespace sockwright::pictures {
 
 namespace {
@@ -46,9 +48,11 @@ void GallerySheet::heading(const QString& title) {
     font.setPixelSize(15);
     font.setBold(true);
     painter.setFont(font);
-    painter.setPen(QColor(128, 128, 0));
+    painter.setPen(kOlive);
     painter.drawText(QPoint(kMargin, y_ + 18), title);
-    painter.setPen(QColor(128, 128, 0, 120));
+    QColor rule = kOlive;
+    rule.setAlpha(120);
+    painter.setPen(rule);
     painter.drawLine(kMargin, y_ + 24, canvas_.width() - kMargin, y_ + 24);
     y_ += kHeadingHeight;
 }

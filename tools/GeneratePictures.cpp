@@ -3,7 +3,6 @@
 // The runtime folder receives bmp/ (rune, blank and equipment pictures, plain and "sel") and
 // char/ (class pictures); the resource folder the button faces, the background and the icon.
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
@@ -18,28 +17,16 @@
 #include "RuneStonePainter.h"
 #include "model/CharacterClass.h"
 #include "model/EquipmentMask.h"
+#include "model/FileContents.h"
+#include "model/RuneFileReader.h"
 #include "model/RuneSet.h"
+#include "model/RuneTable.h"
+#include "ui/skin/LocalText.h"
 
 using namespace sockwright;
 using namespace sockwright::pictures;
 
 namespace {
-
-// The first field of each of the rune file's lines, by rune number (line k is rune k).
-bool readRuneNames(const QString& path, std::vector<QString>& names) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    QList<QByteArray> lines = file.readAll().split('\n');
-    // A file that ends with a line feed has no line after it.
-    if (!lines.isEmpty() && lines.back().isEmpty()) lines.pop_back();
-    for (int number = 1; number <= kRuneCount && number <= lines.size(); ++number) {
-        QByteArray line = lines[number - 1];
-        if (line.endsWith('\r')) line.chop(1);
-        const int colon = line.indexOf(':');
-        names.push_back(QString::fromLocal8Bit(colon < 0 ? line : line.left(colon)));
-    }
-    return true;
-}
 
 bool usableFileName(const QString& name) {
     return !name.isEmpty() && !name.contains('/') && !name.contains('\\') &&
@@ -58,25 +45,28 @@ bool saveBitmap(const QImage& image, const QString& path) {
     return save(image.convertToFormat(QImage::Format_RGB32), path, "BMP");
 }
 
-bool drawRuntimePictures(const std::vector<QString>& runeNames, const QDir& runtime) {
+bool drawRuntimePictures(const RuneTable& runes, const QDir& runtime) {
     if (!runtime.mkpath("bmp") || !runtime.mkpath("char")) return false;
     const QString bmp = runtime.filePath("bmp") + "/";
     const QString portraits = runtime.filePath("char") + "/";
     bool ok = true;
 
     const std::vector<RuneGlyph> glyphs = RuneGlyph::distinctGlyphs(kRuneCount);
-    for (std::size_t index = 0; index < runeNames.size(); ++index) {
-        const QString& name = runeNames[index];
+    for (int number = 1; number <= kRuneCount; ++number) {
+        const Rune* rune = runes.find(number);
+        if (rune == nullptr) continue;  // the rune file is shorter; the slot has no picture
+        const QString name = fromLocalBytes(rune->name);
         if (!usableFileName(name)) {
             std::fprintf(stderr,
-                         "sockwright_pictures: rune %zu has no usable name, no picture drawn\n",
-                         index + 1);
+                         "sockwright_pictures: rune %d has no usable name, no picture drawn\n",
+                         number);
             continue;
         }
-        const std::uint64_t seed = index + 1;
-        ok &= saveBitmap(RuneStonePainter::runeStone(glyphs[index], name, seed, Light::Dim),
+        const RuneGlyph& glyph = glyphs[static_cast<std::size_t>(number - 1)];
+        const auto seed = static_cast<std::uint64_t>(number);
+        ok &= saveBitmap(RuneStonePainter::runeStone(glyph, name, seed, Light::Dim),
                          bmp + name + ".bmp");
-        ok &= saveBitmap(RuneStonePainter::runeStone(glyphs[index], name, seed, Light::Lit),
+        ok &= saveBitmap(RuneStonePainter::runeStone(glyph, name, seed, Light::Lit),
                          bmp + "sel" + name + ".bmp");
     }
     ok &= saveBitmap(RuneStonePainter::blankSocket(Light::Dim), bmp + "Blank.bmp");
@@ -97,8 +87,9 @@ bool drawRuntimePictures(const std::vector<QString>& runeNames, const QDir& runt
 bool drawResourcePictures(const QDir& resources) {
     if (!resources.mkpath(".")) return false;
     bool ok = true;
-    for (const QString& face : ButtonFacePainter::faceNames()) {
-        ok &= saveBitmap(ButtonFacePainter::face(face), resources.filePath(face + ".bmp"));
+    for (const ButtonFace& face : kButtonFaces) {
+        ok &= saveBitmap(ButtonFacePainter::face(face),
+                         resources.filePath(fromLocalBytes(face.name) + ".bmp"));
     }
     ok &= saveBitmap(BackgroundPainter::background(), resources.filePath("Background.bmp"));
     ok &= save(ProgramIconPainter::icon(), resources.filePath("Sockwright.png"), "PNG");
@@ -115,12 +106,13 @@ int main(int argc, char** argv) {
                      "usage: sockwright_pictures <runes.txt> <runtime folder> <resource folder>\n");
         return 2;
     }
-    std::vector<QString> runeNames;
-    if (!readRuneNames(QString::fromLocal8Bit(argv[1]), runeNames)) {
+    const FileContents runeFile = readWholeFile(argv[1]);
+    if (runeFile.status != FileReadStatus::Read) {
         std::fprintf(stderr, "sockwright_pictures: cannot read %s\n", argv[1]);
         return 1;
     }
-    const bool ok = drawRuntimePictures(runeNames, QDir(QString::fromLocal8Bit(argv[2]))) &&
-                    drawResourcePictures(QDir(QString::fromLocal8Bit(argv[3])));
+    const bool ok =
+        drawRuntimePictures(parseRuneFile(runeFile.bytes), QDir(fromLocalBytes(argv[2]))) &&
+        drawResourcePictures(QDir(fromLocalBytes(argv[3])));
     return ok ? 0 : 1;
 }

@@ -7,6 +7,7 @@
 #include "PictureEffects.h"
 #include "RuneGlyph.h"
 #include "RuneStonePainter.h"
+#include "ui/skin/SkinColours.h"
 
 namespace sockwright::pictures {
 
@@ -21,7 +22,7 @@ QImage ProgramIconPainter::icon() {
     ground.setColorAt(0.0, QColor(40, 36, 28));
     ground.setColorAt(1.0, QColor(4, 4, 2));
     painter.setBrush(ground);
-    painter.setPen(QPen(QColor(128, 128, 0), 6));
+    painter.setPen(QPen(kOlive, 6));
     painter.drawRoundedRect(tile, 36, 36);
 
     // The socket: a gold ring with a dark hollow, and a warm light spilling from the stone.

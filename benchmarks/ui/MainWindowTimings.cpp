@@ -12,6 +12,7 @@
 #include "model/Rune.h"
 #include "ui/DialogService.h"
 #include "ui/MainWindow.h"
+#include "ui/RunewordListBox.h"
 #include "ui/RunewordListModel.h"
 
 namespace {
@@ -136,7 +137,9 @@ int main(int argc, char** argv) {
         refreshesWithPaint.push_back(timer.nsecsElapsed());
         QCoreApplication::processEvents();
     }
-    std::printf("rows listed: %d\n", listWindow.runewordModel().rowCount());
+    std::printf(
+        "rows listed: %d\n",
+        listWindow.findChild<sockwright::RunewordListBox*>("runewordList")->model()->rowCount());
     print("refreshRunewordList, 1000 runewords", summarise(refreshes), refreshes.size());
     print("refreshRunewordList + repaint, 1000 runewords", summarise(refreshesWithPaint),
           refreshesWithPaint.size());

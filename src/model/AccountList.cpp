@@ -5,15 +5,18 @@
 namespace sockwright {
 namespace {
 
-constexpr const char* kNoName = "NoName";
-constexpr const char* kNoRealm = "NoRealm";
-
 std::string textOr(const std::string& text, const char* replacement) {
     return text.empty() ? std::string(replacement) : text;
 }
 
 bool isSlot(int slot) {
     return slot >= 0 && slot < kCharacterSlots;
+}
+
+bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 }  // namespace
@@ -124,6 +127,16 @@ Account* AccountList::previousAccount(const Account* account) const {
     const int index = indexOf(account);
     if (index <= 0) return tail();
     return accounts_[index - 1].get();
+}
+
+Account* AccountList::findAccount(std::string_view name, std::string_view realm) const {
+    for (const auto& account : accounts_) {
+        if (equalIgnoringAsciiCase(account->name, name) &&
+            equalIgnoringAsciiCase(account->realm, realm)) {
+            return account.get();
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace sockwright

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/Account.h"
@@ -53,6 +54,9 @@ class AccountList {
     Account* deleteAccount(Account* account);
     Account* nextAccount(const Account* account) const;
     Account* previousAccount(const Account* account) const;
+    // The first account with this name and realm, letter case of A to Z ignored (as the settings
+    // file matches the current account), or nullptr.
+    Account* findAccount(std::string_view name, std::string_view realm) const;
 
   private:
     std::vector<std::unique_ptr<Account>> accounts_;

@@ -1,27 +1,96 @@
 #include "model/FileReplacement.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <new>
+#include <optional>
+#include <string>
+#include <system_error>
 
 namespace sockwright {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kTemporarySuffix = ".tmp";
+constexpr mode_t kPermissionBits = 07777;
+constexpr mode_t kNewFileMode = 0666;
+// The kernel gives up on a chain of links at the same length.
+constexpr int kMostLinksFollowed = 40;
 
-bool writeAll(int descriptor, std::string_view bytes) {
+SaveResult lastError() {
+    return SaveResult::failure(errno);
+}
+
+// Follows symbolic links from the path to the file they finally lead to, which need not exist
+// yet: a link to a missing file is written through like any other.
+SaveResult followLinks(fs::path& path) {
+    for (int followed = 0;; ++followed) {
+        struct stat status;
+        if (::lstat(path.c_str(), &status) != 0) {
+            return errno == ENOENT ? SaveResult() : lastError();
+        }
+        if (!S_ISLNK(status.st_mode)) return {};
+        if (followed == kMostLinksFollowed) return SaveResult::failure(ELOOP);
+        std::error_code error;
+        const fs::path link = fs::read_symlink(path, error);
+        if (error) return SaveResult::failure(error.value());
+        path = link.is_absolute() ? link : path.parent_path() / link;
+    }
+}
+
+// The process's umask. Read from /proc where the system offers it, because umask() reads the
+// mask only by setting it, which for a moment changes it for every thread.
+mode_t creationMask() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    constexpr std::string_view kField = "Umask:";
+    while (std::getline(status, line)) {
+        if (line.compare(0, kField.size(), kField) != 0) continue;
+        char* end = nullptr;
+        const unsigned long mask = std::strtoul(line.c_str() + kField.size(), &end, 8);
+        if (end != line.c_str() + kField.size()) return static_cast<mode_t>(mask) & 0777;
+    }
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mask;
+}
+
+SaveResult writeAll(int descriptor, std::string_view bytes, const FileSystemCalls& calls) {
     while (!bytes.empty()) {
-        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+        const ssize_t written = calls.write(descriptor, bytes.data(), bytes.size());
         if (written < 0) {
             if (errno == EINTR) continue;
-            return false;
+            return lastError();
         }
+        // A write that takes nothing would never finish the file.
+        if (written == 0) return SaveResult::failure(EIO);
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
-    return true;
+    return {};
+}
+
+SaveResult readAll(int descriptor, std::string& bytes) {
+    char chunk[64 * 1024];
+    try {
+        for (;;) {
+            const ssize_t read = ::read(descriptor, chunk, sizeof chunk);
+            if (read < 0) {
+                if (errno == EINTR) continue;
+                return lastError();
+            }
+            if (read == 0) return {};
+            bytes.append(chunk, static_cast<std::size_t>(read));
+        }
+    } catch (const std::bad_alloc&) {
+        return SaveResult::failure(ENOMEM);
+    } catch (const std::length_error&) {
+        return SaveResult::failure(ENOMEM);
+    }
 }
 
 // Makes a finished rename survive a crash; a failure here does not undo the save.
@@ -33,24 +102,63 @@ void syncFolder(const fs::path& folder) {
     ::close(descriptor);
 }
 
+// Writes the bytes over the target; the result gets the given permission bits, or when none
+// are given those of the file it replaces.
+SaveResult replaceWith(const fs::path& target, std::string_view bytes, std::optional<mode_t> mode,
+                       const FileSystemCalls& calls) {
+    fs::path file = target;
+    if (SaveResult followed = followLinks(file); !followed) return followed;
+    if (!mode) {
+        struct stat old;
+        if (::stat(file.c_str(), &old) == 0) {
+            mode = old.st_mode & kPermissionBits;
+        } else if (errno == ENOENT) {
+            mode = kNewFileMode & ~creationMask();
+        } else {
+            return lastError();
+        }
+    }
+
+    // Beside the file, so that the rename stays within one file system. The name is unique, so
+    // two saves of the same file never write into, rename or remove each other's.
+    std::string temporary = file.native() + ".XXXXXX";
+    const int descriptor = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (descriptor < 0) return lastError();
+
+    SaveResult result;
+    if (::fchmod(descriptor, *mode) != 0) result = lastError();
+    if (result) result = writeAll(descriptor, bytes, calls);
+    if (result && calls.fsync(descriptor) != 0) result = lastError();
+    // Some file systems report a failed write only when the file is closed.
+    if (::close(descriptor) != 0 && result) result = lastError();
+    if (result && calls.rename(temporary.c_str(), file.c_str()) != 0) result = lastError();
+    if (!result) {
+        ::unlink(temporary.c_str());
+        return result;
+    }
+    syncFolder(file.parent_path());
+    return result;
+}
+
 }  // namespace
 
-bool replaceFileContents(const fs::path& target, std::string_view bytes) {
-    fs::path temporary = target;
-    temporary += kTemporarySuffix;
-    // A temporary file left by an earlier crash is ours to replace; a folder of that name stays.
-    ::unlink(temporary.c_str());
-    const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (descriptor < 0) return false;
+SaveResult replaceFileContents(const fs::path& target, std::string_view bytes,
+                               const FileSystemCalls& calls) {
+    return replaceWith(target, bytes, std::nullopt, calls);
+}
 
-    bool written = writeAll(descriptor, bytes) && ::fsync(descriptor) == 0;
-    written = ::close(descriptor) == 0 && written;
-    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    syncFolder(target.parent_path());
-    return true;
+SaveResult copyFileContents(const fs::path& source, const fs::path& target,
+                            const FileSystemCalls& calls) {
+    const int descriptor = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) return lastError();
+    struct stat status;
+    std::string bytes;
+    SaveResult result;
+    if (::fstat(descriptor, &status) != 0) result = lastError();
+    if (result) result = readAll(descriptor, bytes);
+    ::close(descriptor);
+    if (!result) return result;
+    return replaceWith(target, bytes, status.st_mode & kPermissionBits, calls);
 }
 
 }  // namespace sockwright

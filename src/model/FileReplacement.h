@@ -1,13 +1,39 @@
 #pragma once
 
+#include <sys/types.h>
+#include <unistd.h>
+
+#include <cstddef>
 #include <filesystem>
 #include <string_view>
 
+#include "model/SaveResult.h"
+
 namespace sockwright {
 
-// Writes the bytes to a temporary file beside the target, syncs it and renames it over the
-// target, so the target holds either its old contents or all of the new ones. False when any
-// step fails; the target is then unchanged and no temporary file is left.
-bool replaceFileContents(const std::filesystem::path& target, std::string_view bytes);
+// The system calls that can fail while a file is replaced. Tests put functions here that fail
+// on purpose; everything else uses the real calls.
+struct FileSystemCalls {
+    ssize_t (*write)(int descriptor, const void* bytes, std::size_t count) = ::write;
+    int (*fsync)(int descriptor) = ::fsync;
+    int (*rename)(const char* from, const char* to) = ::rename;
+};
+
+// Replaces the target's contents by the bytes so that, whatever fails or crashes, the target
+// holds either all of its old contents or all of the new ones:
+// - the bytes go to a fresh temporary file of a unique name beside the file (so saves running
+//   at the same time never share one), are synced, and the temporary file is renamed over it;
+// - a symbolic link is written through: the file it leads to is replaced and the link stays;
+// - the file keeps its permission bits; a new file gets 0666 less the process's umask, as a
+//   file made with open() would.
+// On failure the target is unchanged, no temporary file is left, and the result holds the
+// reason of the step that failed.
+SaveResult replaceFileContents(const std::filesystem::path& target, std::string_view bytes,
+                               const FileSystemCalls& calls = {});
+
+// Replaces the target's contents by those of the source, in the same safe way, and gives the
+// target the source's permission bits, so a copy of a private file is private too.
+SaveResult copyFileContents(const std::filesystem::path& source,
+                            const std::filesystem::path& target, const FileSystemCalls& calls = {});
 
 }  // namespace sockwright

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "model/BuildVersion.h"
 #include "model/VersionTriple.h"
 
 namespace sockwright {
 
-inline constexpr ProgramVersion kSettingsFileVersion{1, 1, 3};
+// The program's version, which the settings file records on its first line.
+inline constexpr ProgramVersion kSettingsFileVersion{kBuildVersionMajor, kBuildVersionMinor,
+                                                     kBuildVersionPatch};
 
 // The main window's switches and versions that the settings file keeps.
 struct Settings {

@@ -17,8 +17,6 @@ namespace fs = std::filesystem;
 
 constexpr const char* kSettingsFileName = "settings.dat";
 constexpr const char* kBackupSuffix = ".bak";
-constexpr const char* kNoName = "NoName";
-constexpr const char* kNoRealm = "NoRealm";
 
 // ---- Numbers -------------------------------------------------------------------------------
 // A value that does not fit in 32 bits does not read, so the field falls back to its default.
@@ -131,6 +129,11 @@ bool onlyBlankLinesFrom(std::string_view bytes, std::size_t position) {
     return true;
 }
 
+// The reader takes files of version 1.1 only, and every file the program writes must read back.
+// A program version outside 1.1 needs a reader for its files first.
+static_assert(kSettingsFileVersion.major == 1 && kSettingsFileVersion.minor == 1,
+              "settings files of this program version would not read back");
+
 // Reads a whole settings file; false when part of it was not taken in (an old or unknown
 // version, or a file cut short).
 bool readSettingsText(std::string_view bytes, ProgramState& state) {
@@ -236,15 +239,19 @@ void appendSlot(std::string& out, const Character& slot) {
     appendHex(out, slot.equipment);
 }
 
-// Keeps the settings file as it is on disk in settings.dat.bak.
-bool backUpSettingsFile(const fs::path& file) {
+// Keeps the settings file as it is on disk in settings.dat.bak. A failure names the copy, so
+// the user can tell it from a failure to write the settings file itself; reading the file or
+// writing the copy may have failed.
+SaveResult backUpSettingsFile(const fs::path& file) {
     std::error_code error;
-    if (!fs::exists(file, error)) return !error;
-    const FileContents old = readWholeFile(file);
-    if (old.status != FileReadStatus::Read) return false;
+    if (!fs::exists(file, error)) return error ? SaveResult::failure(error.value()) : SaveResult();
     fs::path backup = file;
     backup += kBackupSuffix;
-    return replaceFileContents(backup, old.bytes);
+    SaveResult copied = copyFileContents(file, backup);
+    if (copied) return copied;
+    return SaveResult::failure(
+        copied.errorNumber(),
+        "keeping a copy in " + backup.filename().string() + " failed: " + copied.reason());
 }
 
 }  // namespace
@@ -255,7 +262,7 @@ void loadSettings(ProgramState& state) {
     settings.keepBackupBeforeSave = false;
     state.accounts.clear();
 
-    const fs::path file = state.dataFolder / kSettingsFileName;
+    const fs::path file = settingsFilePath(state);
     const FileContents contents = readWholeFile(file);
     if (contents.status == FileReadStatus::Read) {
         settings.keepBackupBeforeSave = !readSettingsText(contents.bytes, state);
@@ -318,12 +325,18 @@ std::string settingsFileText(const ProgramState& state) {
     return out;
 }
 
-bool saveSettings(ProgramState& state) {
-    const fs::path file = state.dataFolder / kSettingsFileName;
-    if (state.settings.keepBackupBeforeSave && !backUpSettingsFile(file)) return false;
-    if (!replaceFileContents(file, settingsFileText(state))) return false;
-    state.settings.keepBackupBeforeSave = false;
-    return true;
+fs::path settingsFilePath(const ProgramState& state) {
+    return state.dataFolder / kSettingsFileName;
+}
+
+SaveResult saveSettings(ProgramState& state) {
+    const fs::path file = settingsFilePath(state);
+    if (state.settings.keepBackupBeforeSave) {
+        if (SaveResult backedUp = backUpSettingsFile(file); !backedUp) return backedUp;
+    }
+    SaveResult saved = replaceFileContents(file, settingsFileText(state));
+    if (saved) state.settings.keepBackupBeforeSave = false;
+    return saved;
 }
 
 }  // namespace sockwright

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 #include "model/ProgramState.h"
+#include "model/SaveResult.h"
 
 namespace sockwright {
 
@@ -20,9 +22,13 @@ bool readSettingsBody(std::string_view buffer, std::size_t& position, ProgramSta
 // The whole settings file as the program writes it.
 std::string settingsFileText(const ProgramState& state);
 
-// Writes settings.dat through a temporary file renamed over the old one. False when anything
-// fails; the old file is then unchanged. When the file on disk was not read in full
-// (settings.keepBackupBeforeSave), it is first copied to settings.dat.bak and the flag cleared.
-bool saveSettings(ProgramState& state);
+// Where the settings file of the state's data folder is.
+std::filesystem::path settingsFilePath(const ProgramState& state);
+
+// Writes settings.dat safely (replaceFileContents). On failure the old file is unchanged and
+// the result tells why. When the file on disk was not read in full
+// (settings.keepBackupBeforeSave), it is first copied to settings.dat.bak and the flag cleared;
+// when that copy fails, nothing is saved.
+SaveResult saveSettings(ProgramState& state);
 
 }  // namespace sockwright

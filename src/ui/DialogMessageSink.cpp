@@ -3,12 +3,12 @@
 #include <QString>
 
 #include "ui/DialogService.h"
+#include "ui/skin/LocalText.h"
 
 namespace sockwright {
 
 void DialogMessageSink::showMessage(const std::string& text) {
-    dialogs_.showMessage(parent_,
-                         QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())));
+    dialogs_.showMessage(parent_, fromLocalBytes(text));
 }
 
 }  // namespace sockwright

@@ -27,6 +27,7 @@
 #include "ui/skin/DialogSkin.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"
+#include "ui/skin/LocalText.h"
 #include "ui/skin/RuneToggleButton.h"
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinFont.h"
@@ -35,17 +36,14 @@
 namespace sockwright {
 namespace {
 
-QString fromBytes(std::string_view bytes) {
-    return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
 void place(QWidget& widget, const layout::Rect& rect) {
     widget.setGeometry(rect.x, rect.y, rect.width, rect.height);
 }
 
 template <typename Control>
-Control* makeControl(QWidget* parent, const QString& caption = {}) {
+Control* makeControl(QWidget* parent, const QString& name, const QString& caption = {}) {
     auto* control = new Control(parent);
+    control->setObjectName(name);
     if (!caption.isEmpty()) control->setText(caption);
     return control;
 }
@@ -57,8 +55,7 @@ constexpr int kContactLinePointSize = 80;
 }  // namespace
 
 MainWindow::MainWindow(DialogService& dialogs, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent, kDialogWindowFlags),
       dialogs_(dialogs),
       model_(new RunewordListModel(state_.runeTable, this)) {
     setWindowTitle(kTitle);
@@ -99,35 +96,37 @@ bool MainWindow::initialise() {
 
 void MainWindow::createControls() {
     // Created in tab order, which is the order of creation.
-    logo_ = makeControl<ImageButton>(this, QStringLiteral("&Logo"));
-    title_ = makeControl<ImageButton>(this, QStringLiteral("&TITLE"));
-    about_ = makeControl<ImageButton>(this, QStringLiteral("&About"));
-    for (auto& heading : headings_) {
-        heading = makeControl<LabelButton>(this);
-        heading->setFocusPolicy(Qt::NoFocus);
+    logo_ = makeControl<ImageButton>(this, QStringLiteral("logo"), QStringLiteral("&Logo"));
+    title_ = makeControl<ImageButton>(this, QStringLiteral("title"), QStringLiteral("&TITLE"));
+    about_ = makeControl<ImageButton>(this, QStringLiteral("about"), QStringLiteral("&About"));
+    for (std::size_t column = 0; column < headings_.size(); ++column) {
+        headings_[column] =
+            makeControl<LabelButton>(this, QStringLiteral("heading%1").arg(column + 1));
     }
     list_ = new RunewordListBox(this);
-    up_ = makeControl<ImageButton>(this, QStringLiteral("&Up"));
-    down_ = makeControl<ImageButton>(this, QStringLiteral("&Down"));
-    for (auto& slot : runeSlots_) {
-        slot = makeControl<RuneToggleButton>(this);
+    list_->setObjectName(QStringLiteral("runewordList"));
+    up_ = makeControl<ImageButton>(this, QStringLiteral("up"), QStringLiteral("&Up"));
+    down_ = makeControl<ImageButton>(this, QStringLiteral("down"), QStringLiteral("&Down"));
+    for (std::size_t socket = 0; socket < runeSlots_.size(); ++socket) {
+        RuneToggleButton* slot =
+            makeControl<RuneToggleButton>(this, QStringLiteral("runeSlot%1").arg(socket + 1));
         // A right click asks for the rune's details, not for the window menu.
         slot->setContextMenuPolicy(Qt::PreventContextMenu);
+        runeSlots_[socket] = slot;
     }
-    levelBadge_ = makeControl<LabelButton>(this);
-    levelBadge_->setFocusPolicy(Qt::NoFocus);
-    detailsPanel_ = makeControl<DetailTextButton>(this);
-    detailsPanel_->setFocusPolicy(Qt::NoFocus);
-    selectEquipment_ = makeControl<ImageButton>(this, QStringLiteral("Select &Equipment"));
-    selectRunes_ = makeControl<ImageButton>(this, QStringLiteral("Select &Runes"));
-    selectCharacter_ = makeControl<ImageButton>(this, QStringLiteral("Select &Character"));
-    ok_ = makeControl<ImageButton>(this, QStringLiteral("OK"));
-    contactLine_ = makeControl<LabelButton>(this);
-    contactLine_->setFocusPolicy(Qt::NoFocus);
+    levelBadge_ = makeControl<LabelButton>(this, QStringLiteral("levelBadge"));
+    detailsPanel_ = makeControl<DetailTextButton>(this, QStringLiteral("detailsPanel"));
+    selectEquipment_ = makeControl<ImageButton>(this, QStringLiteral("selectEquipment"),
+                                                QStringLiteral("Select &Equipment"));
+    selectRunes_ = makeControl<ImageButton>(this, QStringLiteral("selectRunes"),
+                                            QStringLiteral("Select &Runes"));
+    selectCharacter_ = makeControl<ImageButton>(this, QStringLiteral("selectCharacter"),
+                                                QStringLiteral("Select &Character"));
+    ok_ = makeControl<ImageButton>(this, QStringLiteral("ok"), QStringLiteral("OK"));
+    contactLine_ = makeControl<LabelButton>(this, QStringLiteral("contactLine"));
     contactLine_->setCursor(Qt::PointingHandCursor);
-    characterLine_ = makeControl<LabelButton>(this);
-    characterLine_->setFocusPolicy(Qt::NoFocus);
-    update_ = makeControl<ImageButton>(this, QStringLiteral("&Update"));
+    characterLine_ = makeControl<LabelButton>(this, QStringLiteral("characterLine"));
+    update_ = makeControl<ImageButton>(this, QStringLiteral("update"), QStringLiteral("&Update"));
     update_->setImage(builtInImage("Update"));
     update_->hide();
     update_->setEnabled(false);
@@ -182,10 +181,11 @@ void MainWindow::connectCommands() {
 }
 
 void MainWindow::addWindowMenuEntry() {
-    const QString entry = fromBytes(text(TextAboutMenuEntry));
+    const QString entry = fromLocalBytes(text(TextAboutMenuEntry));
     if (entry.isEmpty() || aboutMenuEntry_ != nullptr) return;
     windowMenu_->addSeparator();
     aboutMenuEntry_ = windowMenu_->addAction(entry);
+    aboutMenuEntry_->setObjectName(QStringLiteral("aboutMenuEntry"));
     connect(aboutMenuEntry_, &QAction::triggered, this, &MainWindow::showAboutDialog);
 }
 
@@ -204,23 +204,21 @@ void MainWindow::setButtonFaces() {
 void MainWindow::setLabels() {
     contactLine_->setPointSize(kContactLinePointSize);
     contactLine_->setRight();
-    contactLine_->textColour = kListText;
+    contactLine_->setTextColour(kListText);
     contactLine_->setText(QStringLiteral("For comments/suggestions/bugs please email ") +
-                          fromBytes(contactAddress()));
+                          fromLocalBytes(contactAddress()));
 
     static const std::array<const char*, 4> kHeadings{"RUNE WORD", "RUNES", "NO. RUNES",
                                                       "EQUIPMENT"};
     for (std::size_t column = 0; column < headings_.size(); ++column) {
         LabelButton& heading = *headings_[column];
         heading.setPointSize(kHeadingPointSize);
-        heading.textColour = kWhite;
         if (column != 2) heading.setLeft();
         heading.setText(QString::fromLatin1(kHeadings[column]));
     }
 
     characterLine_->setPointSize(kCharacterLinePointSize);
     characterLine_->setLeft();
-    characterLine_->textColour = kWhite;
     levelBadge_->setText(QString());
 }
 
@@ -228,14 +226,14 @@ void MainWindow::updateCharacterLine() {
     const Account* account = state_.accounts.currentAccount();
     if (account == nullptr) return;
     const Character& character = state_.accounts.currentCharacterRecord();
-    characterLine_->setText(
-        QStringLiteral("CHARACTER: %1: %2: %3")
-            .arg(fromBytes(account->realm), fromBytes(account->name), fromBytes(character.name)));
+    characterLine_->setText(QStringLiteral("CHARACTER: %1: %2: %3")
+                                .arg(fromLocalBytes(account->realm), fromLocalBytes(account->name),
+                                     fromLocalBytes(character.name)));
 }
 
 void MainWindow::remindOfMissingFont() {
     if (fontFound_ || !state_.settings.remindMissingFont) return;
-    if (!dialogs_.askYesNo(this, fromBytes(text(TextMissingFontQuestion)))) {
+    if (!dialogs_.askYesNo(this, fromLocalBytes(text(TextMissingFontQuestion)))) {
         state_.settings.remindMissingFont = false;
     }
 }
@@ -256,38 +254,32 @@ void MainWindow::refreshRunewordList() {
 }
 
 void MainWindow::showSelectedRuneword() {
-    if (list_->selectedRow() < 0) {
+    const Runeword* runeword = list_->selectedRow() < 0 ? nullptr : list_->selectedRuneword();
+    if (runeword == nullptr) {
         for (RuneToggleButton* slot : runeSlots_) {
-            slot->setup(nullptr, 0, nullptr, nullptr, nullptr);
-            slot->runeNumber = 0;
-            slot->update();
+            slot->setImages(QPixmap(), QPixmap());
+            slot->setRuneNumber(0);
         }
         detailsPanel_->setText(QString());
-        detailsPanel_->update();
         levelBadge_->setText(QString());
-        levelBadge_->update();
         return;
     }
-    const Runeword* runeword = list_->selectedRuneword();
-    if (runeword == nullptr) return;
 
     const auto sockets = socketRunes(*runeword, state_.runeTable);
     for (std::size_t socket = 0; socket < runeSlots_.size(); ++socket) {
         RuneToggleButton& slot = *runeSlots_[socket];
         const int rune = sockets[socket];
-        // A slot without a mask always draws its second picture: the highlighted one.
-        slot.setup(nullptr, 0, images_.runes.plainOf(rune), images_.runes.highlightedOf(rune),
-                   nullptr);
-        slot.runeNumber = rune;
-        slot.update();
+        // A slot is bound to no mask, so it always shows its clear picture: the highlighted one.
+        const QPixmap* highlighted = images_.runes.highlightedOf(rune);
+        slot.setImages(QPixmap(), highlighted ? *highlighted : QPixmap());
+        slot.setRuneNumber(rune);
     }
-    detailsPanel_->setText(fromBytes(runeword->properties));
+    detailsPanel_->setText(fromLocalBytes(runeword->properties));
 
     const int characterLevel = state_.accounts.currentCharacterRecord().level;
-    levelBadge_->textColour =
-        levelBadgeIsRed(characterLevel, runeword->requiredLevel) ? kRed : kWhite;
-    levelBadge_->setText(fromBytes(levelBadgeText(runeword->requiredLevel)));
-    levelBadge_->update();  // the text may be unchanged while its colour is not
+    levelBadge_->setTextColour(levelBadgeIsRed(characterLevel, runeword->requiredLevel) ? kRed
+                                                                                        : kWhite);
+    levelBadge_->setText(fromLocalBytes(levelBadgeText(runeword->requiredLevel)));
 }
 
 void MainWindow::moveDown() {
@@ -314,15 +306,15 @@ void MainWindow::showRuneDetails(int runeNumber) {
 }
 
 void MainWindow::openGamePage() {
-    dialogs_.openLink(fromBytes(text(TextGamePage)));
+    dialogs_.openLink(fromLocalBytes(text(TextGamePage)));
 }
 
 void MainWindow::openHomePage() {
-    dialogs_.openLink(fromBytes(text(TextHomePage)));
+    dialogs_.openLink(fromLocalBytes(text(TextHomePage)));
 }
 
 void MainWindow::openContactLink() {
-    dialogs_.openLink(fromBytes(text(TextContactLink)));
+    dialogs_.openLink(fromLocalBytes(text(TextContactLink)));
 }
 
 void MainWindow::showAboutTextDialog() {
@@ -336,11 +328,15 @@ void MainWindow::showAboutDialog() {
 }
 
 void MainWindow::saveSettingsOrTell() {
-    if (saveSettings(state_)) return;
-    const auto file = QString::fromStdString((state_.dataFolder / "settings.dat").string());
-    dialogs_.showMessage(this, QStringLiteral("FAILED TO SAVE YOUR ACCOUNTS AND CHARACTERS TO %1\n"
-                                              "THE CHANGES MADE SINCE THE PROGRAM STARTED ARE LOST")
-                                   .arg(file));
+    const SaveResult saved = saveSettings(state_);
+    if (saved) return;
+    const auto file = QString::fromStdString(settingsFilePath(state_).string());
+    // The reason is the system's own text, in the system's code page.
+    const auto reason = QString::fromLocal8Bit(saved.reason());
+    dialogs_.showMessage(this, QStringLiteral("%1 could not be saved: %2\n"
+                                              "THE CHANGES MADE TO YOUR ACCOUNTS AND CHARACTERS "
+                                              "SINCE THE PROGRAM STARTED ARE LOST")
+                                   .arg(file, reason));
 }
 
 void MainWindow::accept() {

@@ -61,30 +61,10 @@ class MainWindow : public QDialog {
     const SkinImages& images() const { return images_; }
     bool fontFound() const { return fontFound_; }
 
-    RunewordListBox& runewordList() const { return *list_; }
-    RunewordListModel& runewordModel() const { return *model_; }
-    RuneToggleButton& runeSlot(int index) const {
-        return *runeSlots_[static_cast<std::size_t>(index)];
-    }
-    LabelButton& levelBadge() const { return *levelBadge_; }
-    DetailTextButton& detailsPanel() const { return *detailsPanel_; }
-    LabelButton& characterLine() const { return *characterLine_; }
-    LabelButton& contactLine() const { return *contactLine_; }
-    LabelButton& columnHeading(int index) const {
-        return *headings_[static_cast<std::size_t>(index)];
-    }
-    ImageButton& logoButton() const { return *logo_; }
-    ImageButton& titleButton() const { return *title_; }
-    ImageButton& aboutButton() const { return *about_; }
-    ImageButton& upButton() const { return *up_; }
-    ImageButton& downButton() const { return *down_; }
-    ImageButton& selectEquipmentButton() const { return *selectEquipment_; }
-    ImageButton& selectRunesButton() const { return *selectRunes_; }
-    ImageButton& selectCharacterButton() const { return *selectCharacter_; }
-    ImageButton& okButton() const { return *ok_; }
-    ImageButton& updateButton() const { return *update_; }
-    // The "&About Sockwright..." entry of the window menu; nullptr when there is none.
-    QAction* aboutMenuEntry() const { return aboutMenuEntry_; }
+    // Controls are found by their object names: "logo", "title", "about", "heading1".."heading4",
+    // "runewordList", "up", "down", "runeSlot1".."runeSlot6", "levelBadge", "detailsPanel",
+    // "selectEquipment", "selectRunes", "selectCharacter", "ok", "contactLine", "characterLine",
+    // "update"; the window menu's entry is the action "aboutMenuEntry".
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -4,15 +4,9 @@
 #include <utility>
 
 #include "engine/RunewordDetails.h"
+#include "ui/skin/LocalText.h"
 
 namespace sockwright {
-namespace {
-
-QString fromBytes(const std::string& bytes) {
-    return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-}  // namespace
 
 RunewordListModel::RunewordListModel(const RuneTable& runeTable, QObject* parent)
     : QAbstractListModel(parent), runeTable_(runeTable) {}
@@ -27,13 +21,13 @@ QVariant RunewordListModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case NameRole:
         case Qt::DisplayRole:
-            return fromBytes(runeword->name);
+            return fromLocalBytes(runeword->name);
         case RunesRole:
-            return fromBytes(runesColumnText(*runeword, runeTable_));
+            return fromLocalBytes(runesColumnText(*runeword, runeTable_));
         case RuneCountRole:
             return QString::number(runeword->runeCount);
         case EquipmentRole:
-            return fromBytes(runeword->equipmentText);
+            return fromLocalBytes(runeword->equipmentText);
         default:
             return {};
     }

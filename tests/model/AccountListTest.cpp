@@ -90,5 +90,26 @@ TEST(AccountListTest, AccountsFormARingAndDeletionShowsANeighbour) {
     EXPECT_EQ(list.size(), 1u);
 }
 
+// Name and realm both have to match; only A to Z fold, as in the settings file's match.
+TEST(AccountListTest, FindAccountIgnoresTheCaseOfNameAndRealm) {
+    AccountList list;
+    Account* first = list.addAccount("Main", "USEast", "c", 1, 0, 0);
+    Account* europe = list.addAccount("Main", "Europe", "c", 1, 0, 0);
+    list.addAccount("MAIN", "useast", "c", 1, 0, 0);  // a duplicate: the first one is found
+    Account* accented = list.addAccount("\xc9le", "Asia", "c", 1, 0, 0);
+    struct Row {
+        const char* name;
+        const char* realm;
+        Account* found;
+    };
+    for (const Row& row :
+         {Row{"main", "USEAST", first}, Row{"mAIN", "europe", europe}, Row{"Main", "Asia", nullptr},
+          Row{"Mai", "USEast", nullptr}, Row{"Main ", "USEast", nullptr},
+          Row{"\xc9LE", "asia", accented}, Row{"\xe9le", "Asia", nullptr}, Row{"", "", nullptr}}) {
+        SCOPED_TRACE(std::string(row.name) + "/" + row.realm);
+        EXPECT_EQ(list.findAccount(row.name, row.realm), row.found);
+    }
+}
+
 }  // namespace
 }  // namespace sockwright

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
+#include <iterator>
 #include <sstream>
 #include <tuple>
 #include <vector>
@@ -194,7 +196,9 @@ TEST_F(SettingsFileTest, VersionLineDecidesHowTheFileIsRead) {
     EXPECT_EQ(state.settings.programVersion, (ProgramVersion{1, 0, 7}));
     const std::string old = folder.read("settings.dat");
     fs::create_directories(folder.path() / "settings.dat.bak" / "blocked");
-    EXPECT_FALSE(saveSettings(state));  // no copy, no save
+    const SaveResult blocked = saveSettings(state);  // no copy, no save
+    EXPECT_FALSE(blocked);
+    EXPECT_EQ(blocked.reason(), "keeping a copy in settings.dat.bak failed: Is a directory");
     EXPECT_EQ(folder.read("settings.dat"), old);
     EXPECT_TRUE(state.settings.keepBackupBeforeSave);
 
@@ -240,20 +244,26 @@ TEST_F(SettingsFileTest, FileCutShortKeepsWhatWasRead) {
     EXPECT_EQ(account(1).characters[1], Character{});
 }
 
-TEST_F(SettingsFileTest, FailedSaveLeavesTheOldFileAsItWas) {
+TEST_F(SettingsFileTest, FailedSaveLeavesTheOldFileAsItWasAndSaysWhy) {
     const std::string old = joinLines(twoAccountLines());
     load(old);
     state.accounts.head()->name = "Changed";
-    fs::create_directory(folder.path() / "settings.dat.tmp");  // the temporary file cannot be made
-    EXPECT_FALSE(saveSettings(state));
-    EXPECT_EQ(folder.read("settings.dat"), old);
-    fs::remove(folder.path() / "settings.dat.tmp");
+    // Whatever has the name of an old temporary file neither blocks a save nor is removed by it.
+    fs::create_directory(folder.path() / "settings.dat.tmp");
+    ASSERT_TRUE(saveSettings(state));
+    EXPECT_NE(folder.read("settings.dat"), old);
+    EXPECT_TRUE(fs::is_directory(folder.path() / "settings.dat.tmp"));
+
+    state.dataFolder = folder.path() / "missing";  // the temporary file cannot be made
+    EXPECT_EQ(saveSettings(state).errorNumber(), ENOENT);
 
     TempFolder other;  // the rename fails: settings.dat is a folder
     fs::create_directories(other.path() / "settings.dat" / "inside");
     state.dataFolder = other.path();
-    EXPECT_FALSE(saveSettings(state));
-    EXPECT_FALSE(other.exists("settings.dat.tmp"));
+    const SaveResult failed = saveSettings(state);
+    EXPECT_FALSE(failed);
+    EXPECT_EQ(failed.reason(), "Is a directory");
+    EXPECT_EQ(std::distance(fs::directory_iterator(other.path()), fs::directory_iterator()), 1);
     ProgramState unreadable;  // a settings file that is there but cannot be read is kept aside
     unreadable.dataFolder = other.path();
     loadSettings(unreadable);

@@ -7,9 +7,12 @@
 #include <QAction>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "Texts.h"
@@ -27,6 +30,7 @@ namespace sockwright {
 namespace {
 
 using testing::click;
+using testing::findControl;
 using testing::MainWindowTest;
 using testing::pressKey;
 using testing::RecordingDialogService;
@@ -37,9 +41,43 @@ QString textOf(int id) {
 }
 
 TEST_F(MainWindowTest, ShippedDataListsEveryRunewordForTheDefaultCharacter) {
-    EXPECT_EQ(window.runewordModel().rowCount(), 99);
-    EXPECT_EQ(window.runewordList().selectedRow(), -1);
-    EXPECT_EQ(window.characterLine().text(), QStringLiteral("CHARACTER: USEast: DEFAULT: DEFAULT"));
+    EXPECT_EQ(model().rowCount(), 99);
+    EXPECT_EQ(list().selectedRow(), -1);
+    EXPECT_EQ(label("characterLine").text(), QStringLiteral("CHARACTER: USEast: DEFAULT: DEFAULT"));
+}
+
+// Every caption's mnemonic clicks its button and no other; Update is hidden and disabled at the
+// start, so Alt+U belongs to Up alone.
+TEST_F(MainWindowTest, EveryMnemonicPressesItsOwnButton) {
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const struct {
+        Qt::Key key;
+        const char* button;
+    } mnemonics[] = {{Qt::Key_L, "logo"},        {Qt::Key_T, "title"},
+                     {Qt::Key_A, "about"},       {Qt::Key_U, "up"},
+                     {Qt::Key_D, "down"},        {Qt::Key_E, "selectEquipment"},
+                     {Qt::Key_R, "selectRunes"}, {Qt::Key_C, "selectCharacter"}};
+    const auto buttons = window.findChildren<ImageButton*>();
+    for (const auto& mnemonic : mnemonics) {
+        SCOPED_TRACE(mnemonic.button);
+        std::vector<std::unique_ptr<QSignalSpy>> clicks;
+        for (ImageButton* other : buttons) {
+            clicks.push_back(std::make_unique<QSignalSpy>(other, &QAbstractButton::clicked));
+        }
+        QTest::keyClick(&window, mnemonic.key, Qt::AltModifier);
+        // A mnemonic presses its button visibly first: the click comes a moment later.
+        QSignalSpy target(&findControl<ImageButton>(window, mnemonic.button),
+                          &QAbstractButton::clicked);
+        EXPECT_TRUE(target.wait(1000));
+        for (qsizetype index = 0; index < buttons.size(); ++index) {
+            const bool pressed = buttons[index]->objectName() == mnemonic.button;
+            EXPECT_EQ(clicks[static_cast<std::size_t>(index)]->count(), pressed ? 1 : 0)
+                << buttons[index]->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(list().selectedRow(), 1) << "Alt+U selected the first runeword, Alt+D the next";
+    EXPECT_TRUE(window.isVisible());
 }
 
 TEST(ProgramStart, BrokenDataEndsTheProgramBeforeTheWindowButMissingPicturesDoNot) {
@@ -98,15 +136,14 @@ TEST(FontReminder, NoIsRememberedAfterARestartAndYesAsksAgain) {
 }
 
 TEST_F(MainWindowTest, BoxesAndLinksGoThroughTheDialogService) {
-    click(window.aboutButton());
-    ASSERT_NE(window.aboutMenuEntry(), nullptr);
-    window.aboutMenuEntry()->trigger();
+    click(button("about"));
+    findControl<QAction>(window, "aboutMenuEntry").trigger();
     EXPECT_EQ(dialogs.dialogs,
               (std::vector<std::string>{"sockwright::AboutTextDialog", "sockwright::AboutDialog"}));
 
-    click(window.logoButton());
-    click(window.titleButton());
-    click(window.contactLine());
+    click(button("logo"));
+    click(button("title"));
+    click(label("contactLine"));
     EXPECT_EQ(dialogs.links,
               (QStringList{textOf(TextGamePage), textOf(TextHomePage), textOf(TextContactLink)}));
     EXPECT_TRUE(window.isVisible()) << "none of these ends the window";
@@ -117,7 +154,7 @@ TEST(AboutBoxes, TextsAreShownWholeAndOkClosesThem) {
     const QString thanks = thanksBox.textLabel().text();
     EXPECT_EQ(thanks, textOf(TextThanks));
     const QRect area = thanksBox.textLabel().geometry();
-    const QRect needed = QFontMetrics(skinFont(thanksBox.textLabel().pointSize))
+    const QRect needed = QFontMetrics(skinFont(thanksBox.textLabel().pointSize()))
                              .boundingRect(QRect(), Qt::AlignTop | Qt::AlignHCenter, thanks);
     EXPECT_LE(needed.width(), area.width());
     EXPECT_LE(needed.height(), area.height());
@@ -144,13 +181,14 @@ TEST(MainWindowClose, OkEnterAndTheCloseBoxSaveAndEscapeDoesNot) {
         bool saves;
         bool settingsBlocked = false;
     } endings[] = {
-        {"OK", [](MainWindow& window) { click(window.okButton()); }, true},
+        {"OK", [](MainWindow& window) { click(findControl<ImageButton>(window, "ok")); }, true},
         {"Enter", [](MainWindow& window) { pressKey(window, Qt::Key_Return); }, true},
         {"close box", [](MainWindow& window) { window.close(); }, true},
         {"Escape", [](MainWindow& window) { pressKey(window, Qt::Key_Escape); }, false},
         // A folder where the settings file should be cannot be replaced by a file: the user is
         // told, and the window closes all the same.
-        {"OK, failing to save", [](MainWindow& window) { click(window.okButton()); }, false, true},
+        {"OK, failing to save",
+         [](MainWindow& window) { click(findControl<ImageButton>(window, "ok")); }, false, true},
     };
     for (const auto& ending : endings) {
         SCOPED_TRACE(ending.what);
@@ -168,6 +206,11 @@ TEST(MainWindowClose, OkEnterAndTheCloseBoxSaveAndEscapeDoesNot) {
         EXPECT_EQ(runtime.settingsText().find("CHANGED") != std::string::npos, ending.saves);
         EXPECT_EQ(dialogs.messages.filter(QStringLiteral("settings.dat")).size(),
                   ending.settingsBlocked ? 1 : 0);
+        if (ending.settingsBlocked) {
+            // The user reads why: the blocked file is a folder.
+            EXPECT_TRUE(dialogs.messages.value(0).contains("could not be saved"));
+            EXPECT_TRUE(dialogs.messages.value(0).contains("Is a directory"));
+        }
     }
 }
 

@@ -4,18 +4,37 @@
 
 #include "RecordingDialogService.h"
 #include "RuntimeFolder.h"
+#include "support/FindControl.h"
 #include "ui/MainWindow.h"
+#include "ui/RunewordListBox.h"
+#include "ui/RunewordListModel.h"
+#include "ui/skin/DetailTextButton.h"
+#include "ui/skin/ImageButton.h"
+#include "ui/skin/LabelButton.h"
+#include "ui/skin/RuneToggleButton.h"
 
 namespace sockwright::testing {
 
 // A main window started and shown in a fresh runtime folder holding the shipped data and the
-// build's pictures; every box it opens is answered by a recorder.
+// build's pictures; every box it opens is answered by a recorder. Controls are found by name.
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(window.initialise());
         window.show();
     }
+
+    ImageButton& button(const char* name) const { return findControl<ImageButton>(window, name); }
+    LabelButton& label(const char* name) const { return findControl<LabelButton>(window, name); }
+    DetailTextButton& detailsPanel() const {
+        return findControl<DetailTextButton>(window, "detailsPanel");
+    }
+    // socket 1..6, top to bottom
+    RuneToggleButton& runeSlot(int socket) const {
+        return findControl<RuneToggleButton>(window, QStringLiteral("runeSlot%1").arg(socket));
+    }
+    RunewordListBox& list() const { return findControl<RunewordListBox>(window, "runewordList"); }
+    RunewordListModel& model() const { return *qobject_cast<RunewordListModel*>(list().model()); }
 
     RuntimeFolder runtime;
     RecordingDialogService dialogs;

@@ -50,7 +50,7 @@ class RunewordListTest : public testing::MainWindowTest {
         window.state().runewords = std::make_shared<RunewordList>(std::move(runewords));
         window.refreshRunewordList();
     }
-    int selected() const { return window.runewordList().selectedRow(); }
+    int selected() const { return list().selectedRow(); }
 };
 
 TEST_F(RunewordListTest, EverySelectionIsShownAndUpAndDownStopAtTheEnds) {
@@ -71,48 +71,48 @@ TEST_F(RunewordListTest, EverySelectionIsShownAndUpAndDownStopAtTheEnds) {
                  {"Up on the first row", 0, false, 0}};
     for (const auto& move : moves) {
         SCOPED_TRACE(move.what);
-        window.runewordList().selectRow(move.from);
-        click(move.down ? window.downButton() : window.upButton());
+        list().selectRow(move.from);
+        click(move.down ? button("down") : button("up"));
         EXPECT_EQ(selected(), move.to);
-        EXPECT_EQ(window.runeSlot(0).runeNumber, move.to + 1) << "the runeword is shown";
-        EXPECT_EQ(window.levelBadge().textColour, move.to == 1 ? kRed : kWhite);
+        EXPECT_EQ(runeSlot(1).runeNumber(), move.to + 1) << "the runeword is shown";
+        EXPECT_EQ(label("levelBadge").textColour(), move.to == 1 ? kRed : kWhite);
     }
 
     // A row the user clicks, or reaches with the arrow keys, is shown as well.
-    RunewordListBox& list = window.runewordList();
-    click(*list.viewport(), Qt::LeftButton,
-          list.visualRect(window.runewordModel().index(1, 0)).center());
+    RunewordListBox& box = list();
+    click(*box.viewport(), Qt::LeftButton, box.visualRect(model().index(1, 0)).center());
     EXPECT_EQ(selected(), 1);
-    EXPECT_EQ(window.runeSlot(1).runeNumber, 3);
-    EXPECT_EQ(window.levelBadge().text(), QStringLiteral("Clvl\n31"));
-    pressKey(list, Qt::Key_Down);
-    EXPECT_EQ(window.detailsPanel().text(), QStringLiteral("Third property\n"));
+    EXPECT_EQ(runeSlot(2).runeNumber(), 3);
+    EXPECT_EQ(label("levelBadge").text(), QStringLiteral("Clvl\n31"));
+    pressKey(box, Qt::Key_Down);
+    EXPECT_EQ(detailsPanel().text(), QStringLiteral("Third property\n"));
 
     // Refilled with nothing: the selection and the display go, and Up and Down select nothing.
     useRunewords({});
-    click(window.downButton());
-    click(window.upButton());
+    click(button("down"));
+    click(button("up"));
     EXPECT_EQ(selected(), -1);
     for (int slot = 0; slot < 6; ++slot) {
-        EXPECT_EQ(window.runeSlot(slot).runeNumber, 0);
-        EXPECT_EQ(window.runeSlot(slot).currentImage(), nullptr);
+        EXPECT_EQ(runeSlot(slot + 1).runeNumber(), 0);
+        EXPECT_TRUE(runeSlot(slot + 1).currentImage().isNull());
     }
-    EXPECT_TRUE(window.levelBadge().text().isEmpty());
-    EXPECT_TRUE(window.detailsPanel().text().isEmpty());
+    EXPECT_TRUE(label("levelBadge").text().isEmpty());
+    EXPECT_TRUE(detailsPanel().text().isEmpty());
 }
 
 TEST_F(RunewordListTest, RepeatedRuneFillsTwoSlotsAndOnlyRealRunesOpenDetails) {
     useRunewords({makeRuneword("Twin", {8, 8}, 19)});
-    EXPECT_EQ(window.runewordModel().index(0, 0).data(RunewordListModel::RuneCountRole).toString(),
+    EXPECT_EQ(model().index(0, 0).data(RunewordListModel::RuneCountRole).toString(),
               QStringLiteral("2"));
     window.moveDown();
     const QPixmap* ral = window.images().runes.highlightedOf(8);
     ASSERT_NE(ral, nullptr) << "the build's rune pictures are missing";
     for (int slot = 0; slot < 6; ++slot) {
         SCOPED_TRACE(slot);
-        EXPECT_EQ(window.runeSlot(slot).runeNumber, slot < 2 ? 8 : 0);
-        EXPECT_EQ(window.runeSlot(slot).currentImage(), slot < 2 ? ral : nullptr);
-        click(window.runeSlot(slot), slot % 2 == 0 ? Qt::RightButton : Qt::LeftButton);
+        EXPECT_EQ(runeSlot(slot + 1).runeNumber(), slot < 2 ? 8 : 0);
+        EXPECT_EQ(runeSlot(slot + 1).currentImage().cacheKey(),
+                  slot < 2 ? ral->cacheKey() : QPixmap().cacheKey());
+        click(runeSlot(slot + 1), slot % 2 == 0 ? Qt::RightButton : Qt::LeftButton);
     }
     window.showRuneDetails(0);
     window.showRuneDetails(34);  // one past the last rune
@@ -126,10 +126,10 @@ TEST_F(RunewordListTest, ReplacedListLivesUntilTheListIsRefilled) {
     window.state().runewords =
         std::make_shared<RunewordList>(RunewordList{makeRuneword("New", {2})});
     ASSERT_FALSE(old.expired()) << "the rows still refer to the old list";
-    EXPECT_EQ(window.runewordModel().index(0, 0).data().toString(), QStringLiteral("Old"));
+    EXPECT_EQ(model().index(0, 0).data().toString(), QStringLiteral("Old"));
     window.refreshRunewordList();
     EXPECT_TRUE(old.expired());
-    EXPECT_EQ(window.runewordModel().index(0, 0).data().toString(), QStringLiteral("New"));
+    EXPECT_EQ(model().index(0, 0).data().toString(), QStringLiteral("New"));
 }
 
 // The pixels of exactly one colour in an area of a rendered list.
@@ -145,7 +145,7 @@ TEST_F(RunewordListTest, RowsAreDrawnInTheirColoursAndCutNamesAreOfferedAsToolTi
     const QString longName(40, QLatin1Char('W'));
     useRunewords({makeRuneword(longName.toStdString(), {1}), makeRuneword("Short", {1})});
     window.moveDown();
-    QWidget& viewport = *window.runewordList().viewport();
+    QWidget& viewport = *list().viewport();
     const QImage image = viewport.grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_GE(image.height(), 60);
 
@@ -163,7 +163,7 @@ TEST_F(RunewordListTest, RowsAreDrawnInTheirColoursAndCutNamesAreOfferedAsToolTi
     QApplication::sendEvent(&viewport, &hover);
     EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), longName);
-    EXPECT_TRUE(RunewordListDelegate::cutTextAt(window.runewordModel().index(1, 0), 10).isEmpty());
+    EXPECT_TRUE(RunewordListDelegate::cutTextAt(model().index(1, 0), 10).isEmpty());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "ui/DialogUnits.h"
 #include "ui/skin/BuiltInImages.h"
+#include "ui/skin/DialogSkin.h"
 
 namespace sockwright {
 namespace {
@@ -20,9 +21,7 @@ void placeInUnits(QWidget& widget, int x, int y, int width, int height) {
 }  // namespace
 
 AboutDialog::AboutDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      ok_(new QPushButton(QStringLiteral("OK"), this)) {
+    : QDialog(parent, kDialogWindowFlags), ok_(new QPushButton(QStringLiteral("OK"), this)) {
     setWindowTitle(QStringLiteral("About Sockwright"));
     QFont systemFont = font();
     systemFont.setPointSize(8);

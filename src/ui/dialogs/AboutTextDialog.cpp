@@ -6,9 +6,11 @@
 #include "Texts.h"
 #include "ui/DialogUnits.h"
 #include "ui/skin/BuiltInImages.h"
+#include "ui/skin/ButtonFaces.h"
 #include "ui/skin/DialogSkin.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"
+#include "ui/skin/LocalText.h"
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinFont.h"
 
@@ -24,7 +26,7 @@ constexpr int kButtonGap = 6;
 constexpr int kMargin = 8;
 
 QSize textArea(const LabelButton& label) {
-    const QFontMetrics metrics(skinFont(label.pointSize));
+    const QFontMetrics metrics(skinFont(label.pointSize()));
     const QSize needed =
         metrics.boundingRect(QRect(), Qt::AlignTop | Qt::AlignHCenter, label.text()).size() +
         QSize(2 * kTextPadding, kTextPadding);
@@ -34,22 +36,24 @@ QSize textArea(const LabelButton& label) {
 }  // namespace
 
 AboutTextDialog::AboutTextDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent, kDialogWindowFlags),
       text_(new LabelButton(this)),
       ok_(new ImageButton(this)) {
     setWindowTitle(QStringLiteral("About Sockwright"));
     DialogSkin::apply(*this, kRed);
 
     const std::string_view thanks = text(TextThanks);
-    text_->setText(QString::fromLocal8Bit(thanks.data(), static_cast<qsizetype>(thanks.size())));
+    text_->setText(fromLocalBytes(thanks));
     text_->setFocusPolicy(Qt::NoFocus);
     const QSize area = textArea(*text_);
     text_->setGeometry(0, 0, area.width(), area.height());
 
     ok_->setText(QStringLiteral("OK"));
     ok_->setImage(builtInImage("OK"));
-    const QSize okSize = ok_->image().isNull() ? QSize(43, 28) : ok_->image().size();
+    // Without its picture the button still takes the room its face would.
+    constexpr ButtonFace okFace = *findButtonFace("OK");
+    const QSize okSize =
+        ok_->image().isNull() ? QSize(okFace.width, okFace.height) : ok_->image().size();
     ok_->setGeometry((area.width() - okSize.width()) / 2, area.height() + kButtonGap,
                      okSize.width(), okSize.height());
     ok_->setFocus();

@@ -21,9 +21,10 @@ void ensureRegistered() {
 
 }  // namespace
 
-QPixmap builtInImage(const char* face) {
+QPixmap builtInImage(std::string_view name) {
     ensureRegistered();
-    return QPixmap(QStringLiteral(":/images/%1.bmp").arg(QString::fromLatin1(face)));
+    return QPixmap(QStringLiteral(":/images/%1.bmp")
+                       .arg(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))));
 }
 
 QIcon programIcon() {

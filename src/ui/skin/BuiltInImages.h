@@ -2,14 +2,14 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <string_view>
 
 namespace sockwright {
 
-// The pictures built into the program: the button faces ("OK", "Cancel", "Next", "Prev", "Up",
-// "Down", "Logo", "Exit", "Runes", "Equipment", "Title", "About", "Character", "Delete", "New",
-// "Edit", "Update") and "Background", each loaded from ":/images/<face>.bmp". A null pixmap for
-// a name that is not built in.
-QPixmap builtInImage(const char* face);
+// The pictures built into the program: the button faces of kButtonFaces (ui/skin/ButtonFaces.h)
+// and "Background", each loaded from ":/images/<name>.bmp". A null pixmap for a name that is
+// not built in.
+QPixmap builtInImage(std::string_view name);
 
 // The program's icon, for its windows.
 QIcon programIcon();

@@ -7,6 +7,7 @@
 #include "model/Character.h"
 #include "model/CharacterClass.h"
 #include "model/CharacterType.h"
+#include "ui/skin/LocalText.h"
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinFont.h"
 #include "ui/skin/SkinImageLoader.h"
@@ -21,10 +22,6 @@ constexpr int kTextTop = 20;
 constexpr int kLineHeight = 16;
 constexpr int kFramePixels = 3;
 constexpr int kFontSize = 110;
-
-QString localText(const std::string& bytes) {
-    return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
 
 }  // namespace
 
@@ -70,7 +67,7 @@ void CharacterCard::drawCharacter(QPainter& painter) const {
         painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, text);
     };
 
-    drawLine(kOlive, localText(character->name));
+    drawLine(kOlive, fromLocalBytes(character->name));
 
     area.setTop(area.top() + kLineHeight);
     const char* className = isCharacterClass(character->characterClass)

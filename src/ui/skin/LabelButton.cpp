@@ -10,15 +10,16 @@ namespace sockwright {
 
 namespace {
 
-Qt::Alignment horizontalAlignment(int alignment) {
+Qt::Alignment horizontalAlignment(LabelButton::Alignment alignment) {
     switch (alignment) {
         case LabelButton::Left:
             return Qt::AlignLeft;
         case LabelButton::Right:
             return Qt::AlignRight;
-        default:
-            return Qt::AlignHCenter;
+        case LabelButton::Centre:
+            break;
     }
+    return Qt::AlignHCenter;
 }
 
 }  // namespace
@@ -28,24 +29,31 @@ LabelButton::LabelButton(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
-void LabelButton::setLeft() {
-    alignment = Left;
-    update();
+LabelButton::LabelButton(const QString& text, QWidget* parent) : LabelButton(parent) {
+    setText(text);
 }
 
-void LabelButton::setRight() {
-    alignment = Right;
+void LabelButton::setAlignment(Alignment alignment) {
+    if (alignment_ == alignment) return;
+    alignment_ = alignment;
     update();
 }
 
 void LabelButton::setPointSize(int tenths) {
-    pointSize = tenths;
+    if (pointSize_ == tenths) return;
+    pointSize_ = tenths;
     updateGeometry();
     update();
 }
 
+void LabelButton::setTextColour(const QColor& colour) {
+    if (textColour_ == colour) return;
+    textColour_ = colour;
+    update();
+}
+
 void LabelButton::paintText(QPainter& painter, const QRect& rect, const QString& text,
-                            int pointSizeTenths, const QColor& colour, int alignment) {
+                            int pointSizeTenths, const QColor& colour, Alignment alignment) {
     painter.fillRect(rect, kBlack);
     painter.setFont(skinFont(pointSizeTenths));
     painter.setPen(colour);
@@ -54,13 +62,13 @@ void LabelButton::paintText(QPainter& painter, const QRect& rect, const QString&
 }
 
 QSize LabelButton::sizeHint() const {
-    const QFontMetrics metrics(skinFont(pointSize));
+    const QFontMetrics metrics(skinFont(pointSize_));
     return metrics.boundingRect(QRect(), Qt::AlignTop | Qt::AlignLeft, text()).size();
 }
 
 void LabelButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paintText(painter, rect(), text(), pointSize, textColour, alignment);
+    paintText(painter, rect(), text(), pointSize_, textColour_, alignment_);
 }
 
 }  // namespace sockwright

@@ -7,32 +7,44 @@ class QPainter;
 
 namespace sockwright {
 
-// A text label on black. Lines break only at '\n'; the text starts at the top edge.
+// A text label on black, in the skin font. Lines break only at '\n'; the text starts at the top
+// edge. It is a button only so that a click can reach its owner (the contact line, the choices
+// of the rune dialog); every setter repaints it.
 class LabelButton : public QAbstractButton {
     Q_OBJECT
   public:
     enum Alignment { Left = 0, Centre = 1, Right = 2 };
 
+    static constexpr int kDefaultPointSize = 110;  // tenths of a point
+
     explicit LabelButton(QWidget* parent = nullptr);
+    LabelButton(const QString& text, QWidget* parent);
 
-    // Written directly by the owners, as they are plain settings of the label.
-    int alignment = Centre;
-    int pointSize = 110;  // tenths of a point
-    QColor textColour{255, 255, 255};
+    Alignment alignment() const { return alignment_; }
+    void setAlignment(Alignment alignment);
+    void setLeft() { setAlignment(Left); }
+    void setRight() { setAlignment(Right); }
 
-    void setLeft();
-    void setRight();
+    int pointSize() const { return pointSize_; }
     void setPointSize(int tenths);
+
+    QColor textColour() const { return textColour_; }
+    void setTextColour(const QColor& colour);
 
     QSize sizeHint() const override;
 
     // Fills rect with black and draws text in the skin font from the top edge, each line placed
-    // by alignment (Left, Centre or Right); lines break only at '\n'.
+    // by alignment; lines break only at '\n'.
     static void paintText(QPainter& painter, const QRect& rect, const QString& text,
-                          int pointSizeTenths, const QColor& colour, int alignment);
+                          int pointSizeTenths, const QColor& colour, Alignment alignment);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    Alignment alignment_ = Centre;
+    int pointSize_ = kDefaultPointSize;
+    QColor textColour_{255, 255, 255};
 };
 
 }  // namespace sockwright

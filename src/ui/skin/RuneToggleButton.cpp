@@ -3,64 +3,77 @@
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPixmap>
 
 #include "ui/skin/LabelButton.h"
 #include "ui/skin/SkinColours.h"
 
 namespace sockwright {
 
-namespace {
-
-const QPixmap* present(const QPixmap* image) {
-    return image && !image->isNull() ? image : nullptr;
-}
-
-}  // namespace
-
 RuneToggleButton::RuneToggleButton(QWidget* parent) : QAbstractButton(parent) {
-    connect(this, &QAbstractButton::clicked, this, &RuneToggleButton::toggle);
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        if (!isBound()) emit slotClicked(this);
+    });
 }
 
-void RuneToggleButton::setup(std::uint32_t* mask, std::uint32_t bits, const QPixmap* setImage,
-                             const QPixmap* clearImage, QWidget* group) {
-    mask_ = mask;
+void RuneToggleButton::bind(std::uint32_t bits, ClickRule rule) {
     bits_ = bits;
-    setImage_ = present(setImage);
-    clearImage_ = present(clearImage);
-    group_ = group;
-    updateLabel();
+    rule_ = rule;
+    setCheckable(bits != 0);
+    setChecked(false);
+    showStateOnLabel();
+    update();
+}
+
+void RuneToggleButton::setImages(const QPixmap& setImage, const QPixmap& clearImage) {
+    setImage_ = setImage;
+    clearImage_ = clearImage;
+    updateGeometry();
     update();
 }
 
 void RuneToggleButton::setLabel(LabelButton* label) {
     label_ = label;
-    updateLabel();
+    showStateOnLabel();
 }
 
-bool RuneToggleButton::allBitsSet() const {
-    return mask_ && (*mask_ & bits_) == bits_;
+void RuneToggleButton::setMask(std::uint32_t mask) {
+    if (!isBound()) return;
+    const bool allSet = (mask & bits_) == bits_;
+    if (allSet != isChecked()) {
+        setChecked(allSet);
+        update();
+    }
+    showStateOnLabel();
 }
 
-const QPixmap* RuneToggleButton::currentImage() const {
-    return allBitsSet() ? setImage_ : clearImage_;
+std::uint32_t RuneToggleButton::maskAfterClick(std::uint32_t mask) const {
+    if (rule_ == ClickRule::FlipEachBit) return mask ^ bits_;
+    return (mask & bits_) == bits_ ? mask & ~bits_ : mask | bits_;
+}
+
+const QPixmap& RuneToggleButton::currentImage() const {
+    return isChecked() ? setImage_ : clearImage_;
+}
+
+QSize RuneToggleButton::sizeHint() const {
+    const QPixmap& sizing = clearImage_.isNull() ? setImage_ : clearImage_;
+    return sizing.size() + QSize(1, 1);
 }
 
 void RuneToggleButton::paintEvent(QPaintEvent*) {
-    if (const QPixmap* image = currentImage()) {
-        // Both pictures of a button are meant to be the same size; the plain one sets the area.
-        const QPixmap* sizing = clearImage_ ? clearImage_ : image;
-        const QRect source = QRect(QPoint(0, 0), sizing->size()).intersected(image->rect());
-        QPainter painter(this);
-        painter.drawPixmap(QPoint(1, 1), *image, source);
-    }
-    updateLabel();
+    const QPixmap& image = currentImage();
+    if (image.isNull()) return;
+    // Both pictures of a toggle are meant to be the same size; the clear one sets the area.
+    const QPixmap& sizing = clearImage_.isNull() ? image : clearImage_;
+    const QRect source = QRect(QPoint(0, 0), sizing.size()).intersected(image.rect());
+    QPainter painter(this);
+    painter.drawPixmap(QPoint(1, 1), image, source);
 }
 
 void RuneToggleButton::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton && runeNumber != 0) {
+    if (event->button() == Qt::RightButton && runeNumber_ != 0) {
         event->accept();
-        emit runeDetailsRequested(runeNumber);
+        emit runeDetailsRequested(runeNumber_);
         return;
     }
     QAbstractButton::mousePressEvent(event);
@@ -68,42 +81,15 @@ void RuneToggleButton::mousePressEvent(QMouseEvent* event) {
 
 void RuneToggleButton::contextMenuEvent(QContextMenuEvent* event) {
     // The right press of a rune already asked for its details; no menu of the parent follows.
-    if (runeNumber != 0) {
+    if (runeNumber_ != 0) {
         event->accept();
         return;
     }
     QAbstractButton::contextMenuEvent(event);
 }
 
-void RuneToggleButton::toggle() {
-    if (!mask_) {
-        emit slotClicked(this);
-        return;
-    }
-    if (!group_) {
-        *mask_ ^= bits_;
-        update();
-        updateLabel();
-        return;
-    }
-    if (allBitsSet()) {
-        *mask_ &= ~bits_;
-    } else {
-        *mask_ |= bits_;
-    }
-    group_->update();
-    // The labels follow at once, not only when the group's buttons are next painted.
-    for (RuneToggleButton* button : group_->findChildren<RuneToggleButton*>())
-        button->updateLabel();
-    updateLabel();
-}
-
-void RuneToggleButton::updateLabel() {
-    if (!label_) return;
-    const QColor colour = allBitsSet() ? kWhite : kGrey;
-    if (label_->textColour == colour) return;
-    label_->textColour = colour;
-    label_->update();
+void RuneToggleButton::showStateOnLabel() {
+    if (label_) label_->setTextColour(isChecked() ? kWhite : kGrey);
 }
 
 }  // namespace sockwright

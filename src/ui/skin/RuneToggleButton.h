@@ -1,34 +1,55 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QPixmap>
+#include <QPointer>
 #include <cstdint>
 
-class QPixmap;
+#include "ui/skin/LabelButton.h"
 
 namespace sockwright {
 
-class LabelButton;
-
-// A picture button tied to some bits of a mask word, which it shows and edits. It owns neither
-// the mask word nor the pictures. A button without a mask only reports its clicks.
+// A picture button that stands for some bits of a mask word. The owner of the word keeps it:
+// a click only emits clicked(), the owner computes the new word with maskAfterClick() and hands
+// every toggle the word through setMask(), which sets the checked state, the picture and the
+// label's colour. A toggle that is not bound to bits shows its clear picture and reports its
+// clicks with slotClicked() (the main window's rune slots).
 class RuneToggleButton : public QAbstractButton {
     Q_OBJECT
   public:
     explicit RuneToggleButton(QWidget* parent = nullptr);
 
-    // mask, the pictures and group may each be nullptr.
-    void setup(std::uint32_t* mask, std::uint32_t bits, const QPixmap* setImage,
-               const QPixmap* clearImage, QWidget* group);
+    // How a click changes the word: flip each of the bits, or set all of them unless all are
+    // set already (then clear them).
+    enum class ClickRule { FlipEachBit, SetOrClearAll };
+
+    // Binds the toggle to bits of its owner's word. bits may not be 0.
+    void bind(std::uint32_t bits, ClickRule rule);
+    bool isBound() const { return bits_ != 0; }
+    std::uint32_t bits() const { return bits_; }
+
+    // setImage shows while every bit is set, clearImage otherwise and whenever the toggle is not
+    // bound. A null picture draws nothing.
+    void setImages(const QPixmap& setImage, const QPixmap& clearImage);
+    // The label's colour follows the toggle: white while every bit is set, grey otherwise.
     void setLabel(LabelButton* label);
+    LabelButton* label() const { return label_; }
 
-    int runeNumber = 0;  // the rune a right click asks details for; 0 = none
+    // The rune whose details a right press asks for; 0 = none.
+    int runeNumber() const { return runeNumber_; }
+    void setRuneNumber(int runeNumber) { runeNumber_ = runeNumber; }
 
-    // Whether a mask is present and every one of the button's bits is set in it.
-    bool allBitsSet() const;
-    // The picture the button draws now (nullptr when it draws nothing).
-    const QPixmap* currentImage() const;
+    // The owner's word now.
+    void setMask(std::uint32_t mask);
+    // The owner's word after a click on this toggle.
+    std::uint32_t maskAfterClick(std::uint32_t mask) const;
+
+    // The picture drawn now; null when nothing is drawn.
+    const QPixmap& currentImage() const;
+    QSize sizeHint() const override;
 
   signals:
+    // A click on a toggle that is not bound to bits.
     void slotClicked(sockwright::RuneToggleButton* button);
     void runeDetailsRequested(int runeNumber);
 
@@ -36,17 +57,18 @@ class RuneToggleButton : public QAbstractButton {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // The checked state is the owner's word, never the click's own doing.
+    void nextCheckState() override {}
 
   private:
-    void toggle();
-    void updateLabel();
+    void showStateOnLabel();
 
-    LabelButton* label_ = nullptr;
-    std::uint32_t* mask_ = nullptr;
     std::uint32_t bits_ = 0;
-    const QPixmap* setImage_ = nullptr;
-    const QPixmap* clearImage_ = nullptr;
-    QWidget* group_ = nullptr;
+    ClickRule rule_ = ClickRule::FlipEachBit;
+    QPixmap setImage_;
+    QPixmap clearImage_;
+    QPointer<LabelButton> label_;
+    int runeNumber_ = 0;
 };
 
 }  // namespace sockwright

@@ -2,13 +2,18 @@
 
 #include <QFontDatabase>
 #include <QStringList>
+#include <mutex>
 
 namespace sockwright {
 
 void installSkinFontSubstitute() {
-    if (QFont::substitutes(kSkinFontFace).isEmpty()) {
-        QFont::insertSubstitution(kSkinFontFace, kSkinFontSubstitute);
-    }
+    // Once for the run: a substitution made elsewhere before this one is kept.
+    static std::once_flag installed;
+    std::call_once(installed, [] {
+        if (QFont::substitutes(kSkinFontFace).isEmpty()) {
+            QFont::insertSubstitution(kSkinFontFace, kSkinFontSubstitute);
+        }
+    });
 }
 
 bool skinFontInstalled() {

@@ -8,7 +8,8 @@ inline constexpr const char* kSkinFontFace = "Exocet";
 // The free face that stands in for Exocet when it is not installed (Debian fonts-quattrocento).
 inline constexpr const char* kSkinFontSubstitute = "Quattrocento";
 
-// Lets Qt draw "Exocet" text in the substitute face when Exocet itself is missing.
+// Lets Qt draw "Exocet" text in the substitute face when Exocet itself is missing. Only the
+// first call installs it; skinFont() makes that call before it makes its first font.
 void installSkinFontSubstitute();
 // Whether the real Exocet face is installed, in any character set.
 bool skinFontInstalled();

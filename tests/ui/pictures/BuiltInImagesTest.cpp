@@ -5,30 +5,20 @@
 #include <QImage>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ui/MainWindowLayout.h"
 #include "ui/skin/BuiltInImages.h"
+#include "ui/skin/ButtonFaces.h"
+#include "ui/skin/LocalText.h"
+#include "ui/skin/SkinColours.h"
 
 namespace sockwright {
 namespace {
 
-struct Face {
-    const char* name;
-    int width, height;
-};
-
-constexpr Face kFaces[] = {
-    {"OK", 43, 28},         {"Cancel", 108, 30},    {"Next", 16, 14},   {"Prev", 16, 14},
-    {"Up", 17, 11},         {"Down", 17, 11},       {"Logo", 116, 54},  {"Exit", 69, 29},
-    {"Runes", 91, 30},      {"Equipment", 167, 30}, {"Title", 231, 46}, {"About", 35, 56},
-    {"Character", 163, 30}, {"Delete", 107, 30},    {"New", 67, 30},    {"Edit", 70, 30},
-    {"Update", 125, 42},
-};
-
-const QColor kOlive(128, 128, 0);
-
-QImage face(const char* name) {
+QImage face(std::string_view name) {
     return builtInImage(name).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
@@ -37,6 +27,11 @@ bool anyPixel(const QImage& image, const QRect& area, const std::function<bool(Q
         for (int x = area.left(); x <= area.right(); ++x)
             if (test(image.pixelColor(x, y))) return true;
     return false;
+}
+
+bool isArrow(ButtonFaceArt art) {
+    return art == ButtonFaceArt::ArrowLeft || art == ButtonFaceArt::ArrowRight ||
+           art == ButtonFaceArt::ArrowUp || art == ButtonFaceArt::ArrowDown;
 }
 
 bool isBlack(QColor c) {
@@ -48,18 +43,19 @@ QRect toQRect(const layout::Rect& r) {
 }
 
 TEST(BuiltInImages, EveryFaceIsABitmapOfItsExactSizeInTheSkinsColours) {
-    for (const Face& expected : kFaces) {
-        SCOPED_TRACE(expected.name);
-        QFile file(QString(":/images/%1.bmp").arg(expected.name));
+    for (const ButtonFace& expected : kButtonFaces) {
+        const QString name = fromLocalBytes(expected.name);
+        SCOPED_TRACE(name.toStdString());
+        QFile file(QString(":/images/%1.bmp").arg(name));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.read(2), "BM");
         const QImage image = face(expected.name);
         EXPECT_EQ(image.size(), QSize(expected.width, expected.height));
         EXPECT_TRUE(isBlack(image.pixelColor(0, 0)));
-        if (expected.width < 20) {  // the olive arrows
+        if (isArrow(expected.art)) {
             EXPECT_EQ(image.pixelColor(image.width() / 2, image.height() / 2), kOlive);
             EXPECT_FALSE(anyPixel(image, image.rect(), [](QColor c) { return c.blue() > 40; }));
-        } else if (expected.name != std::string("Logo")) {  // white capitals
+        } else if (expected.art != ButtonFaceArt::Logo) {  // white capitals
             EXPECT_TRUE(anyPixel(image, image.rect(), [](QColor c) { return c.value() > 240; }));
         }
     }
@@ -73,6 +69,27 @@ TEST(BuiltInImages, EveryFaceIsABitmapOfItsExactSizeInTheSkinsColours) {
     };
     EXPECT_TRUE(anyPixel(title, QRect(0, 0, title.width(), 13), gold));
     EXPECT_FALSE(anyPixel(title, QRect(0, 16, title.width(), title.height() - 16), gold));
+}
+
+TEST(BuiltInImages, MainWindowFacesFillTheirControlsExactly) {
+    using namespace layout;
+    const std::pair<std::string_view, Rect> placed[] = {
+        {"Logo", kLogo},
+        {"Title", kTitle},
+        {"Update", kUpdate},
+        {"About", kAbout},
+        {"Up", kUp},
+        {"Down", kDown},
+        {"Exit", kOk},
+        {"Equipment", kSelectEquipment},
+        {"Runes", kSelectRunes},
+        {"Character", kSelectCharacter},
+    };
+    for (const auto& [name, control] : placed) {
+        const ButtonFace* face = findButtonFace(name);
+        ASSERT_NE(face, nullptr) << name;
+        EXPECT_EQ(QSize(face->width, face->height), QSize(control.width, control.height)) << name;
+    }
 }
 
 TEST(BuiltInImages, BackgroundHasOliveFramesRoundTheControlsAndIsBlackElsewhere) {

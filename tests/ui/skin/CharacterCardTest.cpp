@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "model/Account.h"
+#include "support/CurrentFolder.h"
+#include "support/PixelCounting.h"
 #include "support/TempFolder.h"
 #include "ui/skin/CharacterCard.h"
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinImages.h"
-#include "ui/skin/SkinTestTools.h"
 
 namespace sockwright {
 namespace {

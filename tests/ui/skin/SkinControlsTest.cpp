@@ -3,12 +3,12 @@
 #include <QDialog>
 #include <QLineEdit>
 
+#include "support/PixelCounting.h"
 #include "ui/skin/DetailTextButton.h"
 #include "ui/skin/DialogSkin.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"
 #include "ui/skin/SkinColours.h"
-#include "ui/skin/SkinTestTools.h"
 
 namespace sockwright {
 namespace {
@@ -26,7 +26,7 @@ TEST(LabelButtonTest, TextOnBlackFromTheTopEdgeBrokenOnlyAtLineFeeds) {
     EXPECT_EQ(countPixels(image, isInk, {120, 0, 60, 80}), countPixels(image, isInk)) << "centred";
     EXPECT_GT(countColour(image, kWhite), 0);
 
-    label.textColour = kGrey;
+    label.setTextColour(kGrey);
     label.setLeft();
     image = render(label);
     EXPECT_GT(countPixels(image, isInk, {0, 0, 5, 80}), 0);

@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "model/RuneTable.h"
+#include "support/CurrentFolder.h"
+#include "support/PixelCounting.h"
 #include "support/RecordingMessageSink.h"
 #include "support/TempFolder.h"
 #include "ui/skin/SkinImageLoader.h"
 #include "ui/skin/SkinImages.h"
-#include "ui/skin/SkinTestTools.h"
 
 namespace sockwright {
 namespace {

@@ -8,15 +8,6 @@
 
 namespace sockwright::testing {
 
-// Makes a folder the current one for the life of the object.
-struct CurrentFolder {
-    explicit CurrentFolder(const std::filesystem::path& folder) {
-        std::filesystem::current_path(folder);
-    }
-    ~CurrentFolder() { std::filesystem::current_path(previous); }
-    const std::filesystem::path previous = std::filesystem::current_path();
-};
-
 inline QPixmap solidPixmap(QSize size, const QColor& colour) {
     QPixmap pixmap(size);
     pixmap.fill(colour);

@@ -1,0 +1,10 @@
+#include <QDir>
+
+#include "DialogGalleries.h"
+#include "GallerySheet.h"
+
+namespace sockwright::pictures {
+
+void addAccountDialogs(GallerySheet&, const QDir&) {}
+
+}  // namespace sockwright::pictures
