@@ -17,7 +17,7 @@ constexpr int kGap = 10;
 constexpr int kCaptionHeight = 14;
 constexpr int kHeadingHeight = 30;
 // Room enough for every picture and control; the sheet is cut to what was used.
-constexpr int kMaxHeight = 6000;
+constexpr int kMaxHeight = 16000;
 
 QFont captionFont() {
     QFont font("DejaVu Sans");

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QString>
+#include <optional>
 #include <utility>
 
 #include "Texts.h"
@@ -22,6 +23,9 @@
 #include "ui/RunewordListModel.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/AboutTextDialog.h"
+#include "ui/dialogs/SelectCharacterDialog.h"
+#include "ui/dialogs/SelectEquipmentDialog.h"
+#include "ui/dialogs/SelectRunesDialog.h"
 #include "ui/skin/BuiltInImages.h"
 #include "ui/skin/DetailTextButton.h"
 #include "ui/skin/DialogSkin.h"
@@ -46,6 +50,13 @@ Control* makeControl(QWidget* parent, const QString& name, const QString& captio
     control->setObjectName(name);
     if (!caption.isEmpty()) control->setText(caption);
     return control;
+}
+
+// Whether two characters list the same runewords in the same colours.
+bool listsTheSame(const Character& one, const Character& other) {
+    return one.runes == other.runes && one.runeCountFilter == other.runeCountFilter &&
+           one.runeLogic == other.runeLogic && one.equipment == other.equipment &&
+           one.level == other.level;
 }
 
 constexpr int kHeadingPointSize = 100;
@@ -170,6 +181,9 @@ void MainWindow::connectCommands() {
     connect(up_, &QAbstractButton::clicked, this, &MainWindow::moveUp);
     connect(down_, &QAbstractButton::clicked, this, &MainWindow::moveDown);
     connect(ok_, &QAbstractButton::clicked, this, &MainWindow::accept);
+    connect(selectRunes_, &QAbstractButton::clicked, this, &MainWindow::selectRunes);
+    connect(selectEquipment_, &QAbstractButton::clicked, this, &MainWindow::selectEquipment);
+    connect(selectCharacter_, &QAbstractButton::clicked, this, &MainWindow::selectCharacter);
     for (RuneToggleButton* slot : runeSlots_) {
         connect(slot, &RuneToggleButton::slotClicked, this, [this](RuneToggleButton* clicked) {
             for (std::size_t index = 0; index < runeSlots_.size(); ++index) {
@@ -299,10 +313,58 @@ void MainWindow::runeSlotCommand(int socket) {
         showRuneDetails(runeword->runes[static_cast<std::size_t>(socket - 1)]);
 }
 
-void MainWindow::showRuneDetails(int runeNumber) {
+void MainWindow::showRuneDetailsOver(QWidget* parent, int runeNumber) {
     const Rune* rune = state_.runeTable.find(runeNumber);
     if (rune == nullptr) return;
-    dialogs_.showRuneDetails(this, *rune, images_.runes.highlightedOf(runeNumber));
+    dialogs_.showRuneDetails(parent, *rune, images_.runes.highlightedOf(runeNumber));
+}
+
+void MainWindow::selectRunes() {
+    if (state_.accounts.currentAccount() == nullptr) return;
+    Character& character = state_.accounts.currentCharacterRecord();
+    SelectRunesDialog dialog(state_.runeTable, images_, this);
+    dialog.setSelection(character.runes, character.runeCountFilter, character.runeLogic);
+    connect(&dialog, &SelectRunesDialog::runeDetailsRequested, this,
+            [this, &dialog](int runeNumber) { showRuneDetailsOver(&dialog, runeNumber); });
+    if (dialogs_.runDialog(dialog) != QDialog::Accepted) return;
+    model_->clear();
+    character.runes = dialog.runes();
+    character.runeCountFilter = dialog.runeCountFilter();
+    character.runeLogic = dialog.runeLogic();
+    refreshRunewordList();
+}
+
+void MainWindow::selectEquipment() {
+    if (state_.accounts.currentAccount() == nullptr) return;
+    Character& character = state_.accounts.currentCharacterRecord();
+    SelectEquipmentDialog dialog(images_, this);
+    dialog.setEquipment(character.equipment);
+    if (dialogs_.runDialog(dialog) != QDialog::Accepted) return;
+    character.equipment = dialog.equipment();
+    refreshRunewordList();
+}
+
+void MainWindow::selectCharacter() {
+    AccountList& accounts = state_.accounts;
+    // What the list was made for: a deletion inside the dialog may move the current character
+    // even when the dialog is cancelled, and the list must never show a deleted character's.
+    const Account* accountBefore = accounts.currentAccount();
+    const int slotBefore = accounts.currentCharacter();
+    const std::optional<Character> characterBefore =
+        accountBefore ? std::optional(accounts.currentCharacterRecord()) : std::nullopt;
+
+    SelectCharacterDialog dialog(accounts, state_.realms, images_.classes, dialogs_, this);
+    const bool accepted = dialogs_.runDialog(dialog) == QDialog::Accepted;
+    if (accepted && dialog.shownAccount() != nullptr && dialog.selectedSlot() >= 0) {
+        accounts.setCurrent(dialog.shownAccount(), dialog.selectedSlot());
+        refreshRunewordList();
+    } else if (accounts.currentAccount() != accountBefore ||
+               accounts.currentCharacter() != slotBefore ||
+               (accountBefore &&
+                !listsTheSame(*characterBefore, accounts.currentCharacterRecord()))) {
+        refreshRunewordList();
+    }
+    updateCharacterLine();
 }
 
 void MainWindow::openGamePage() {

@@ -45,7 +45,16 @@ class MainWindow : public QDialog {
     // A left click on the rune slot of a socket (1..6).
     void runeSlotCommand(int socket);
     // Every request for a rune's details ends here; numbers without a rune are ignored.
-    void showRuneDetails(int runeNumber);
+    void showRuneDetails(int runeNumber) { showRuneDetailsOver(this, runeNumber); }
+    // The same over another window (the Select Runes dialog).
+    void showRuneDetailsOver(QWidget* parent, int runeNumber);
+    // The selection dialogs: on OK the current character takes the dialog's values and the list
+    // is refilled; otherwise nothing changes.
+    void selectRunes();
+    void selectEquipment();
+    // Accounts and characters change inside the dialog at once; on OK its shown account and
+    // slot become current.
+    void selectCharacter();
     // "CHARACTER: realm: account: character".
     void updateCharacterLine();
     void openGamePage();

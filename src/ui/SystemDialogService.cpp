@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "ui/MainWindow.h"
+#include "ui/dialogs/RuneDetailsDialog.h"
 
 namespace sockwright {
 
@@ -30,8 +31,9 @@ void SystemDialogService::openLink(const QString& link) {
     QDesktopServices::openUrl(QUrl(link));
 }
 
-void SystemDialogService::showRuneDetails(QWidget*, const Rune&, const QPixmap*) {
-    // The program has no rune details window yet; the request ends here.
+void SystemDialogService::showRuneDetails(QWidget* parent, const Rune& rune, const QPixmap* image) {
+    RuneDetailsDialog dialog(rune, image, parent);
+    dialog.exec();
 }
 
 }  // namespace sockwright

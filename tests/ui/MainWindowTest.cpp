@@ -76,7 +76,10 @@ TEST_F(MainWindowTest, EveryMnemonicPressesItsOwnButton) {
                 << buttons[index]->objectName().toStdString();
         }
     }
-    EXPECT_EQ(list().selectedRow(), 1) << "Alt+U selected the first runeword, Alt+D the next";
+    EXPECT_EQ(dialogs.dialogs,
+              (std::vector<std::string>{
+                  "sockwright::AboutTextDialog", "sockwright::SelectEquipmentDialog",
+                  "sockwright::SelectRunesDialog", "sockwright::SelectCharacterDialog"}));
     EXPECT_TRUE(window.isVisible());
 }
 
@@ -163,6 +166,9 @@ TEST(AboutBoxes, TextsAreShownWholeAndOkClosesThem) {
     thanksBox.show();
     click(thanksBox.okButton());
     EXPECT_FALSE(thanksBox.isVisible());
+    thanksBox.show();
+    pressKey(thanksBox, Qt::Key_Return);
+    EXPECT_FALSE(thanksBox.isVisible()) << "Enter is OK";
 
     AboutDialog versionBox;
     for (const QLabel* label : versionBox.findChildren<QLabel*>()) {

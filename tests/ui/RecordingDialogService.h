@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,7 @@ class RecordingDialogService : public DialogService {
   public:
     int runDialog(QDialog& dialog) override {
         dialogs.emplace_back(dialog.metaObject()->className());
-        return QDialog::Accepted;
+        return answer ? answer(dialog) : QDialog::Accepted;
     }
     void showMessage(QWidget*, const QString& text) override { messages.push_back(text); }
     bool askYesNo(QWidget*, const QString& text) override {
@@ -29,6 +30,9 @@ class RecordingDialogService : public DialogService {
         runeDetailImages.push_back(image);
     }
 
+    // Fills in or clicks through a dialog and gives its result; unset, every dialog is accepted
+    // as it is.
+    std::function<int(QDialog&)> answer;
     bool answerYes = true;
 
     std::vector<std::string> dialogs;  // class names, in order

@@ -1,6 +1,7 @@
 #include "ui/dialogs/AboutTextDialog.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QString>
 
 #include "Texts.h"
@@ -60,6 +61,15 @@ AboutTextDialog::AboutTextDialog(QWidget* parent)
     connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
 
     setFixedSize(area.width(), area.height() + kButtonGap + okSize.height() + kMargin);
+}
+
+void AboutTextDialog::keyPressEvent(QKeyEvent* event) {
+    // The OK picture is no push button, so the dialog has no default button to press itself.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 }  // namespace sockwright

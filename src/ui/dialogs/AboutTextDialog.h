@@ -16,6 +16,10 @@ class AboutTextDialog : public QDialog {
     LabelButton& textLabel() const { return *text_; }
     ImageButton& okButton() const { return *ok_; }
 
+  protected:
+    // Enter is OK, the box's only button.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     LabelButton* text_;
     ImageButton* ok_;
