@@ -6,6 +6,7 @@
 
 #include "Texts.h"
 #include "ui/DialogUnits.h"
+#include "ui/dialogs/AccountDialogParts.h"
 #include "ui/skin/BuiltInImages.h"
 #include "ui/skin/ButtonFaces.h"
 #include "ui/skin/DialogSkin.h"
@@ -65,10 +66,7 @@ AboutTextDialog::AboutTextDialog(QWidget* parent)
 
 void AboutTextDialog::keyPressEvent(QKeyEvent* event) {
     // The OK picture is no push button, so the dialog has no default button to press itself.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        accept();
-        return;
-    }
+    if (pressOnEnter(*this, *event, *ok_)) return;
     QDialog::keyPressEvent(event);
 }
 

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "ui/dialogs/AccountDialogParts.h"
 #include "ui/skin/BuiltInImages.h"
 #include "ui/skin/ButtonFaces.h"
 #include "ui/skin/DialogSkin.h"
@@ -49,14 +50,8 @@ QSize SkinnedSelectionDialog::cancelSize() const {
 }
 
 void SkinnedSelectionDialog::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        // The picture buttons are no push buttons, so QDialog knows no default button to press.
-        // focusWidget, not hasFocus: the dialog's own focus counts even while it is inactive.
-        if (cancel_ != nullptr && focusWidget() == cancel_)
-            cancel_->click();
-        else
-            ok_->click();
+    // The picture buttons are no push buttons, so QDialog knows no default button to press.
+    if (pressOnEnter(*this, *event, *ok_)) {
         event->accept();
         return;
     }
