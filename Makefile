@@ -30,8 +30,11 @@ gallery: configure
 	@cmake --build $(BUILD_DIR) --target gallery
 	@$(BUILD_DIR)/tools/gallery
 
+# The speed benchmarks, then the start-up against a bare Qt dialog (on Xvfb or the display;
+# skipped without either). Figures worth comparing come from BUILD_TYPE=Release.
 benchmark: build
 	@$(BUILD_DIR)/benchmarks/sockwright_benchmarks
+	@benchmarks/startup-comparison.sh $(BUILD_DIR)
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, in a build of its own.
 sanitize:
