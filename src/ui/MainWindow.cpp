@@ -138,7 +138,7 @@ void MainWindow::createControls() {
     contactLine_->setCursor(Qt::PointingHandCursor);
     characterLine_ = makeControl<LabelButton>(this, QStringLiteral("characterLine"));
     update_ = makeControl<ImageButton>(this, QStringLiteral("update"), QStringLiteral("&Update"));
-    update_->setImage(builtInImage("Update"));
+    update_->setFace("Update");
     update_->hide();
     update_->setEnabled(false);
 
@@ -204,15 +204,15 @@ void MainWindow::addWindowMenuEntry() {
 }
 
 void MainWindow::setButtonFaces() {
-    up_->setImage(builtInImage("Up"));
-    down_->setImage(builtInImage("Down"));
-    ok_->setImage(builtInImage("Exit"));
-    selectRunes_->setImage(builtInImage("Runes"));
-    selectEquipment_->setImage(builtInImage("Equipment"));
-    selectCharacter_->setImage(builtInImage("Character"));
-    title_->setImage(builtInImage("Title"));
-    logo_->setImage(builtInImage("Logo"));
-    about_->setImage(builtInImage("About"));
+    up_->setFace("Up");
+    down_->setFace("Down");
+    ok_->setFace("Exit");
+    selectRunes_->setFace("Runes");
+    selectEquipment_->setFace("Equipment");
+    selectCharacter_->setFace("Character");
+    title_->setFace("Title");
+    logo_->setFace("Logo");
+    about_->setFace("About");
 }
 
 void MainWindow::setLabels() {

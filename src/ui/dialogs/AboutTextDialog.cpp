@@ -7,8 +7,6 @@
 #include "Texts.h"
 #include "ui/DialogUnits.h"
 #include "ui/dialogs/AccountDialogParts.h"
-#include "ui/skin/BuiltInImages.h"
-#include "ui/skin/ButtonFaces.h"
 #include "ui/skin/DialogSkin.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"
@@ -51,11 +49,9 @@ AboutTextDialog::AboutTextDialog(QWidget* parent)
     text_->setGeometry(0, 0, area.width(), area.height());
 
     ok_->setText(QStringLiteral("OK"));
-    ok_->setImage(builtInImage("OK"));
+    ok_->setFace("OK");
     // Without its picture the button still takes the room its face would.
-    constexpr ButtonFace okFace = *findButtonFace("OK");
-    const QSize okSize =
-        ok_->image().isNull() ? QSize(okFace.width, okFace.height) : ok_->image().size();
+    const QSize okSize = ok_->sizeHint();
     ok_->setGeometry((area.width() - okSize.width()) / 2, area.height() + kButtonGap,
                      okSize.width(), okSize.height());
     ok_->setFocus();

@@ -3,8 +3,6 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 
-#include "ui/skin/BuiltInImages.h"
-#include "ui/skin/ButtonFaces.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"
 
@@ -15,10 +13,8 @@ ImageButton* makeFaceButton(QWidget* parent, const QString& objectName, const QS
     auto* button = new ImageButton(parent);
     button->setObjectName(objectName);
     button->setText(caption);
-    button->setImage(builtInImage(face));
-    if (const ButtonFace* builtIn = findButtonFace(face)) {
-        button->resize(builtIn->width, builtIn->height);
-    }
+    button->setFace(face);
+    button->resize(button->sizeHint());
     return button;
 }
 

@@ -10,6 +10,7 @@
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"
 #include "ui/skin/LocalText.h"
+#include "ui/skin/SkinFont.h"
 
 namespace sockwright {
 namespace {

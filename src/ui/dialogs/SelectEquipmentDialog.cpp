@@ -7,6 +7,7 @@
 #include "ui/skin/LabelButton.h"
 #include "ui/skin/MaskToggleGroup.h"
 #include "ui/skin/RuneToggleButton.h"
+#include "ui/skin/SkinFont.h"
 #include "ui/skin/SkinImages.h"
 
 namespace sockwright {

@@ -10,6 +10,7 @@
 #include "ui/skin/MaskToggleGroup.h"
 #include "ui/skin/RuneToggleButton.h"
 #include "ui/skin/SkinColours.h"
+#include "ui/skin/SkinFont.h"
 #include "ui/skin/SkinImages.h"
 
 namespace sockwright {

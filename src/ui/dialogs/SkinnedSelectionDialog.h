@@ -4,7 +4,6 @@
 #include <QList>
 #include <QRect>
 #include <QString>
-#include <string_view>
 
 namespace sockwright {
 
@@ -26,9 +25,6 @@ class SkinnedSelectionDialog : public QDialog {
 
     SkinnedSelectionDialog(const QString& title, Buttons buttons, QWidget* parent);
 
-    // The size of a picture button: its picture's, or that of its built-in face when the picture
-    // is missing, so that the layout never collapses.
-    static QSize buttonSize(const ImageButton& button, std::string_view face);
     QSize okSize() const;
     QSize cancelSize() const;
 
@@ -43,12 +39,5 @@ class SkinnedSelectionDialog : public QDialog {
     ImageButton* cancel_ = nullptr;
     QList<QRect> rules_;
 };
-
-// The width of one line of skin text at a size in tenths of a point.
-int skinTextWidth(const QString& text, int pointSizeTenths);
-// The height a label needs for one line of skin text.
-int skinLineHeight(int pointSizeTenths);
-// The room a block of skin text needs, its lines broken only at line feeds.
-QSize skinTextSize(const QString& text, int pointSizeTenths);
 
 }  // namespace sockwright

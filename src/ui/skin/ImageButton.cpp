@@ -2,6 +2,9 @@
 
 #include <QPainter>
 
+#include "ui/skin/BuiltInImages.h"
+#include "ui/skin/ButtonFaces.h"
+
 namespace sockwright {
 
 ImageButton::ImageButton(QWidget* parent) : QAbstractButton(parent) {}
@@ -12,12 +15,18 @@ void ImageButton::setImage(const QPixmap& image) {
     update();
 }
 
+void ImageButton::setFace(std::string_view face) {
+    const ButtonFace* builtIn = findButtonFace(face);
+    faceSize_ = builtIn ? QSize(builtIn->width, builtIn->height) : QSize(0, 0);
+    setImage(builtInImage(face));
+}
+
 const QPixmap& ImageButton::image() const {
     return image_;
 }
 
 QSize ImageButton::sizeHint() const {
-    return image_.isNull() ? QSize(0, 0) : image_.size() / image_.devicePixelRatio();
+    return image_.isNull() ? faceSize_ : image_.size() / image_.devicePixelRatio();
 }
 
 void ImageButton::paintEvent(QPaintEvent*) {

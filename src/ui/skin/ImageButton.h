@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QPixmap>
+#include <string_view>
 
 namespace sockwright {
 
@@ -13,6 +14,9 @@ class ImageButton : public QAbstractButton {
     explicit ImageButton(QWidget* parent = nullptr);
 
     void setImage(const QPixmap& image);
+    // Shows one of the built-in button faces. The button keeps the face's size even when its
+    // picture could not be loaded, so that a layout never collapses around it.
+    void setFace(std::string_view face);
     const QPixmap& image() const;
 
     QSize sizeHint() const override;
@@ -22,6 +26,7 @@ class ImageButton : public QAbstractButton {
 
   private:
     QPixmap image_;
+    QSize faceSize_{0, 0};
 };
 
 }  // namespace sockwright

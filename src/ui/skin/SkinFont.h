@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QFont>
+#include <QSize>
+#include <QString>
 
 namespace sockwright {
 
@@ -15,5 +17,12 @@ void installSkinFontSubstitute();
 bool skinFontInstalled();
 // The Exocet font at a size given in tenths of a point (110 is 11 points).
 QFont skinFont(int pointSizeTenths);
+
+// The width of one line of skin text at a size in tenths of a point.
+int skinTextWidth(const QString& text, int pointSizeTenths);
+// The height a label needs for one line of skin text.
+int skinLineHeight(int pointSizeTenths);
+// The room a block of skin text needs, its lines broken only at line feeds.
+QSize skinTextSize(const QString& text, int pointSizeTenths);
 
 }  // namespace sockwright
