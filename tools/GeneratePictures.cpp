@@ -45,6 +45,25 @@ bool saveBitmap(const QImage& image, const QString& path) {
     return save(image.convertToFormat(QImage::Format_RGB32), path, "BMP");
 }
 
+// A picture of few colours as an 8-bit bitmap with exactly those colours: a third of the bytes
+// of a 24-bit one, and Qt reads its rows without converting each pixel. Pictures with more than
+// 256 colours stay 24-bit.
+bool savePaletteBitmap(const QImage& image, const QString& path) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    QList<QRgb> colours;
+    for (int y = 0; y < rgb.height() && colours.size() <= 256; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            if (!colours.contains(row[x])) colours.append(row[x]);
+            if (colours.size() > 256) break;
+        }
+    }
+    if (colours.size() > 256) return saveBitmap(image, path);
+    return save(rgb.convertToFormat(QImage::Format_Indexed8, colours,
+                                    Qt::ThresholdDither | Qt::AvoidDither),
+                path, "BMP");
+}
+
 bool drawRuntimePictures(const RuneTable& runes, const QDir& runtime) {
     if (!runtime.mkpath("bmp") || !runtime.mkpath("char")) return false;
     const QString bmp = runtime.filePath("bmp") + "/";
@@ -91,8 +110,14 @@ bool drawResourcePictures(const QDir& resources) {
         ok &= saveBitmap(ButtonFacePainter::face(face),
                          resources.filePath(fromLocalBytes(face.name) + ".bmp"));
     }
-    ok &= saveBitmap(BackgroundPainter::background(), resources.filePath("Background.bmp"));
-    ok &= save(ProgramIconPainter::icon(), resources.filePath("Sockwright.png"), "PNG");
+    ok &= savePaletteBitmap(BackgroundPainter::background(), resources.filePath("Background.bmp"));
+    const QImage icon = ProgramIconPainter::icon();
+    ok &= save(icon, resources.filePath("Sockwright.png"), "PNG");
+    // The window's big and small icons, drawn down from the large one.
+    for (const int size : {32, 16}) {
+        ok &= save(icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+                   resources.filePath(QStringLiteral("Sockwright%1.png").arg(size)), "PNG");
+    }
     return ok;
 }
 

@@ -85,7 +85,7 @@ bool MainWindow::initialise() {
     DialogSkin::apply(*this, kRed);
 
     addWindowMenuEntry();
-    setWindowIcon(programIcon());
+    setWindowIcon(programWindowIcon());
     setButtonFaces();
     setLabels();
 
@@ -94,7 +94,9 @@ bool MainWindow::initialise() {
 
     updateCharacterLine();
     remindOfMissingFont();
-    loadSkinImages(state_.runeTable, images_, messages);
+    // The first paint shows none of these pictures: their files are checked now, in order and
+    // with the same messages, and decoded once the window has painted (decodePictures).
+    checkSkinImages(state_.runeTable, images_, messages);
 
     list_->bind(*model_);
     connect(list_, &RunewordListBox::selectionReported, this, &MainWindow::showSelectedRuneword);
@@ -284,7 +286,7 @@ void MainWindow::showSelectedRuneword() {
         RuneToggleButton& slot = *runeSlots_[socket];
         const int rune = sockets[socket];
         // A slot is bound to no mask, so it always shows its clear picture: the highlighted one.
-        const QPixmap* highlighted = images_.runes.highlightedOf(rune);
+        const QPixmap* highlighted = images().runes.highlightedOf(rune);
         slot.setImages(QPixmap(), highlighted ? *highlighted : QPixmap());
         slot.setRuneNumber(rune);
     }
@@ -316,13 +318,13 @@ void MainWindow::runeSlotCommand(int socket) {
 void MainWindow::showRuneDetailsOver(QWidget* parent, int runeNumber) {
     const Rune* rune = state_.runeTable.find(runeNumber);
     if (rune == nullptr) return;
-    dialogs_.showRuneDetails(parent, *rune, images_.runes.highlightedOf(runeNumber));
+    dialogs_.showRuneDetails(parent, *rune, images().runes.highlightedOf(runeNumber));
 }
 
 void MainWindow::selectRunes() {
     if (state_.accounts.currentAccount() == nullptr) return;
     Character& character = state_.accounts.currentCharacterRecord();
-    SelectRunesDialog dialog(state_.runeTable, images_, this);
+    SelectRunesDialog dialog(state_.runeTable, images(), this);
     dialog.setSelection(character.runes, character.runeCountFilter, character.runeLogic);
     connect(&dialog, &SelectRunesDialog::runeDetailsRequested, this,
             [this, &dialog](int runeNumber) { showRuneDetailsOver(&dialog, runeNumber); });
@@ -337,7 +339,7 @@ void MainWindow::selectRunes() {
 void MainWindow::selectEquipment() {
     if (state_.accounts.currentAccount() == nullptr) return;
     Character& character = state_.accounts.currentCharacterRecord();
-    SelectEquipmentDialog dialog(images_, this);
+    SelectEquipmentDialog dialog(images(), this);
     dialog.setEquipment(character.equipment);
     if (dialogs_.runDialog(dialog) != QDialog::Accepted) return;
     character.equipment = dialog.equipment();
@@ -353,7 +355,7 @@ void MainWindow::selectCharacter() {
     const std::optional<Character> characterBefore =
         accountBefore ? std::optional(accounts.currentCharacterRecord()) : std::nullopt;
 
-    SelectCharacterDialog dialog(accounts, state_.realms, images_.classes, dialogs_, this);
+    SelectCharacterDialog dialog(accounts, state_.realms, images().classes, dialogs_, this);
     const bool accepted = dialogs_.runDialog(dialog) == QDialog::Accepted;
     if (accepted && dialog.shownAccount() != nullptr && dialog.selectedSlot() >= 0) {
         accounts.setCurrent(dialog.shownAccount(), dialog.selectedSlot());
@@ -432,9 +434,24 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     windowMenu_->popup(event->globalPos());
 }
 
+const SkinImages& MainWindow::images() {
+    decodePictures();
+    return images_;
+}
+
+void MainWindow::decodePictures() {
+    if (images_.pending.empty()) return;
+    DialogMessageSink messages(dialogs_, this);
+    decodeSkinImages(images_, messages);
+}
+
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, background_);
+    // Once the window shows, the pictures start-up only checked are decoded, after this paint.
+    if (!images_.pending.empty()) {
+        QMetaObject::invokeMethod(this, &MainWindow::decodePictures, Qt::QueuedConnection);
+    }
 }
 
 }  // namespace sockwright

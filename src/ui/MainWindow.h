@@ -67,7 +67,10 @@ class MainWindow : public QDialog {
     void accept() override;
 
     ProgramState& state() { return state_; }
-    const SkinImages& images() const { return images_; }
+    // The picture tables, decoded first if start-up left some pending.
+    const SkinImages& images();
+    // Decodes the pictures start-up only checked; nothing when there are none.
+    void decodePictures();
     bool fontFound() const { return fontFound_; }
 
     // Controls are found by their object names: "logo", "title", "about", "heading1".."heading4",

@@ -8,7 +8,7 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sockwright"));
-    QApplication::setWindowIcon(sockwright::programIcon());
+    QApplication::setWindowIcon(sockwright::programWindowIcon());
     sockwright::SystemDialogService dialogs;
     return sockwright::startProgram(dialogs);
 }

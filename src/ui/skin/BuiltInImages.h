@@ -11,7 +11,10 @@ namespace sockwright {
 // not built in.
 QPixmap builtInImage(std::string_view name);
 
-// The program's icon, for its windows.
+// The program's icon at 256 x 256, for the About dialog.
 QIcon programIcon();
+
+// The program's icon at the sizes of a window's big and small icons (32 and 16), read once.
+const QIcon& programWindowIcon();
 
 }  // namespace sockwright

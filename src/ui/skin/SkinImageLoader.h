@@ -22,4 +22,14 @@ QPixmap loadImage(const std::filesystem::path& path);
 // rune table does not hold is skipped without a message.
 void loadSkinImages(const RuneTable& runeTable, SkinImages& images, MessageSink& messages);
 
+// The same walk and the same messages in the same order, but a file is only checked: it must
+// open and hold a bitmap header with data behind it. Every picture that passes is left empty and
+// listed in images.pending for decodeSkinImages; nothing is decoded, so start-up does not pay
+// for pictures that its first paint does not show.
+void checkSkinImages(const RuneTable& runeTable, SkinImages& images, MessageSink& messages);
+
+// Decodes the pictures images.pending lists, in order, into their entries; one whose decoding
+// fails after all (a damaged body behind a sound header) reports its message now.
+void decodeSkinImages(SkinImages& images, MessageSink& messages);
+
 }  // namespace sockwright

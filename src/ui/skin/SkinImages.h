@@ -2,6 +2,10 @@
 
 #include <QPixmap>
 #include <array>
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "model/CharacterClass.h"
 #include "model/EquipmentMask.h"
@@ -35,11 +39,23 @@ struct ClassImages {
     const QPixmap* of(int characterClass) const;
 };
 
+struct SkinImages;
+
+// A picture whose file start-up has checked (checkSkinImages) but not yet decoded.
+struct PendingPicture {
+    QPixmap& (*entry)(SkinImages&, std::size_t);  // the table entry it goes to
+    std::size_t index;
+    std::filesystem::path file;
+    std::string message;  // shown should the decoding fail after all
+};
+
 struct SkinImages {
     RuneImages runes;
     BlankImages blanks;
     EquipmentImages equipment;
     ClassImages classes;
+    // In loading order; empty once decodeSkinImages has run.
+    std::vector<PendingPicture> pending;
 };
 
 }  // namespace sockwright

@@ -61,6 +61,7 @@ TEST(BuiltInImages, EveryFaceIsABitmapOfItsExactSizeInTheSkinsColours) {
     }
     EXPECT_TRUE(builtInImage("Nothing").isNull());
     EXPECT_EQ(programIcon().pixmap(256, 256).size(), QSize(256, 256));
+    EXPECT_EQ(programWindowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
 
     // The title carries the owner's name in dull gold above the white program name.
     const QImage title = face("Title");

@@ -34,6 +34,18 @@ class SkinImageLoaderTest : public ::testing::Test {
         loadSkinImages(runeTable, images, sink);
         return sink.messages;
     }
+    Messages check(SkinImages& checked) {
+        const CurrentFolder current(folder.path());
+        RecordingMessageSink sink;
+        checkSkinImages(runeTable, checked, sink);
+        return sink.messages;
+    }
+    Messages decode(SkinImages& checked) {
+        const CurrentFolder current(folder.path());
+        RecordingMessageSink sink;
+        decodeSkinImages(checked, sink);
+        return sink.messages;
+    }
 
     TempFolder folder;
     RuneTable runeTable;
@@ -64,6 +76,47 @@ TEST_F(SkinImageLoaderTest, ReportsEachMissingFileOnceInOrderAndSkipsRuneSlotsWi
     EXPECT_NE(images.classes.of(6), nullptr);
     // A NUL would cut the name short at bmp/El.bmp.
     EXPECT_TRUE(loadImage(folder.path() / std::string("bmp/El.bmp\0x", 12)).isNull());
+}
+
+TEST_F(SkinImageLoaderTest, CheckingReportsAsLoadingDoesAndLeavesTheDecodingForLater) {
+    for (const char* name : {"bmp/selEld.bmp", "char/DRUID.bmp"})
+        std::filesystem::remove(folder.path() / name);
+    folder.write("bmp/selshield.bmp", "BM but no bitmap");
+    // A sound file header over an information header the decoder refuses: 7 bits per pixel.
+    std::string refused(54, '\0');
+    for (const auto& [at, value] : {std::pair{0, 'B'},
+                                    {1, 'M'},
+                                    {10, '\x36'},
+                                    {14, '\x28'},
+                                    {18, '\x04'},
+                                    {22, '\x03'},
+                                    {26, '\x01'},
+                                    {28, '\x07'}})
+        refused[static_cast<std::size_t>(at)] = value;
+    folder.write("bmp/selaxe.bmp", refused + std::string(64, '\x7f'));
+
+    EXPECT_EQ(load(), (Messages{"Failed to load all Eld images", "Failed to load all axe images",
+                                "Failed to load all shield images", "Failed to load DRUID image"}));
+    SkinImages checked;
+    checked.runes.plain[3] = solidPixmap({2, 2}, Qt::red);  // rune 4 has no record
+    EXPECT_EQ(check(checked),
+              (Messages{"Failed to load all Eld images", "Failed to load all shield images",
+                        "Failed to load DRUID image"}));
+    EXPECT_EQ(checked.runes.plainOf(1), nullptr);  // nothing is decoded yet
+    EXPECT_EQ(checked.runes.plainOf(4), nullptr);
+    EXPECT_EQ(decode(checked), Messages{"Failed to load all axe images"});
+    EXPECT_TRUE(checked.pending.empty());
+    EXPECT_EQ(decode(checked), Messages{});
+
+    for (int rune = 1; rune <= 3; ++rune) {
+        EXPECT_EQ(checked.runes.plainOf(rune)->toImage(), images.runes.plainOf(rune)->toImage());
+    }
+    EXPECT_EQ(checked.runes.highlightedOf(2), nullptr);
+    EXPECT_TRUE(checked.equipment.highlighted[0].isNull());  // the refused axe
+    EXPECT_FALSE(checked.equipment.plain[0].isNull());
+    EXPECT_FALSE(checked.blanks.highlighted.isNull());
+    EXPECT_EQ(checked.classes.of(3), nullptr);
+    EXPECT_NE(checked.classes.of(6), nullptr);
 }
 
 }  // namespace
