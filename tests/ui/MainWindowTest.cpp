@@ -46,9 +46,9 @@ TEST_F(MainWindowTest, ShippedDataListsEveryRunewordForTheDefaultCharacter) {
     EXPECT_EQ(label("characterLine").text(), QStringLiteral("CHARACTER: USEast: DEFAULT: DEFAULT"));
 }
 
-// Every caption's mnemonic clicks its button and no other; Update is hidden and disabled at the
-// start, so Alt+U belongs to Up alone.
-TEST_F(MainWindowTest, EveryMnemonicPressesItsOwnButton) {
+// Every caption's mnemonic clicks its button and no other, and each command reaches the dialog
+// service; Update is hidden and disabled at the start, so Alt+U belongs to Up alone.
+TEST_F(MainWindowTest, EveryMnemonicPressesItsOwnButtonAndBoxesAndLinksGoThroughTheService) {
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     const struct {
@@ -80,7 +80,12 @@ TEST_F(MainWindowTest, EveryMnemonicPressesItsOwnButton) {
               (std::vector<std::string>{
                   "sockwright::AboutTextDialog", "sockwright::SelectEquipmentDialog",
                   "sockwright::SelectRunesDialog", "sockwright::SelectCharacterDialog"}));
-    EXPECT_TRUE(window.isVisible());
+    findControl<QAction>(window, "aboutMenuEntry").trigger();
+    EXPECT_EQ(dialogs.dialogs.back(), "sockwright::AboutDialog");
+    click(label("contactLine"));
+    EXPECT_EQ(dialogs.links,
+              (QStringList{textOf(TextGamePage), textOf(TextHomePage), textOf(TextContactLink)}));
+    EXPECT_TRUE(window.isVisible()) << "none of these ends the window";
 }
 
 TEST(ProgramStart, BrokenDataEndsTheProgramBeforeTheWindowButMissingPicturesDoNot) {
@@ -136,20 +141,6 @@ TEST(FontReminder, NoIsRememberedAfterARestartAndYesAsksAgain) {
     EXPECT_TRUE(remindedAtStart(true));
     EXPECT_TRUE(remindedAtStart(false));
     EXPECT_FALSE(remindedAtStart(true));
-}
-
-TEST_F(MainWindowTest, BoxesAndLinksGoThroughTheDialogService) {
-    click(button("about"));
-    findControl<QAction>(window, "aboutMenuEntry").trigger();
-    EXPECT_EQ(dialogs.dialogs,
-              (std::vector<std::string>{"sockwright::AboutTextDialog", "sockwright::AboutDialog"}));
-
-    click(button("logo"));
-    click(button("title"));
-    click(label("contactLine"));
-    EXPECT_EQ(dialogs.links,
-              (QStringList{textOf(TextGamePage), textOf(TextHomePage), textOf(TextContactLink)}));
-    EXPECT_TRUE(window.isVisible()) << "none of these ends the window";
 }
 
 TEST(AboutBoxes, TextsAreShownWholeAndOkClosesThem) {

@@ -15,6 +15,14 @@
 
 namespace sockwright::testing {
 
+// The names of the runewords a window lists, top to bottom.
+inline QStringList listedNames(const MainWindow& window) {
+    const auto& model = *findControl<RunewordListBox>(window, "runewordList").model();
+    QStringList names;
+    for (int row = 0; row < model.rowCount(); ++row) names << model.index(row, 0).data().toString();
+    return names;
+}
+
 // A main window started and shown in a fresh runtime folder holding the shipped data and the
 // build's pictures; every box it opens is answered by a recorder. Controls are found by name.
 class MainWindowTest : public ::testing::Test {

@@ -113,9 +113,7 @@ TEST(SelectCharacterRoundTrip, AccountsCharactersAndSelectionsSurviveARestart) {
             return pressOk(dialog);
         };
         click(findControl<ImageButton>(window, "selectRunes"));
-        const auto& model = *findControl<RunewordListBox>(window, "runewordList").model();
-        for (int row = 0; row < model.rowCount(); ++row)
-            listed << model.index(row, 0).data().toString();
+        listed = testing::listedNames(window);
         EXPECT_EQ(listed, (QStringList{"Destruction", "Enigma", "Last Wish"}));
         window.accept();
     }
@@ -128,11 +126,7 @@ TEST(SelectCharacterRoundTrip, AccountsCharactersAndSelectionsSurviveARestart) {
     const AccountList& accounts = again.state().accounts;
     ASSERT_EQ(accounts.size(), 2u);
     EXPECT_EQ(accounts.currentAccount()->characters[0].name, "ALPHA");
-    const auto& model = *findControl<RunewordListBox>(again, "runewordList").model();
-    QStringList listedAgain;
-    for (int row = 0; row < model.rowCount(); ++row)
-        listedAgain << model.index(row, 0).data().toString();
-    EXPECT_EQ(listedAgain, listed);
+    EXPECT_EQ(testing::listedNames(again), listed);
 }
 
 }  // namespace

@@ -20,14 +20,6 @@ class SelectionCommandsTest : public testing::MainWindowTest {
   protected:
     Character& character() { return window.state().accounts.currentCharacterRecord(); }
 
-    QStringList listedNames() const {
-        QStringList names;
-        for (int row = 0; row < model().rowCount(); ++row) {
-            names << model().index(row, 0).data().toString();
-        }
-        return names;
-    }
-
     // Answers the next dialog by clicking the named controls in order, then OK or Cancel.
     void answerByClicking(QStringList controls, bool ok) {
         dialogs.answer = [controls, ok](QDialog& dialog) {
@@ -44,7 +36,7 @@ TEST_F(SelectionCommandsTest, BerAndJahWithAllListExactlyTheRunewordsHoldingBoth
     answerByClicking({"row0", "row1", "row2", "rune30", "rune31", "logicAll"}, true);
     click(button("selectRunes"));
     EXPECT_EQ(dialogs.dialogs.back(), "sockwright::SelectRunesDialog");
-    EXPECT_EQ(listedNames(), (QStringList{"Destruction", "Enigma", "Last Wish"}));
+    EXPECT_EQ(testing::listedNames(window), (QStringList{"Destruction", "Enigma", "Last Wish"}));
     EXPECT_EQ(character().runeLogic, RuneLogic::All);
     RuneSet berAndJah;
     berAndJah.add(30);

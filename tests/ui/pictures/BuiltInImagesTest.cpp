@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/PixelCounting.h"
 #include "ui/MainWindowLayout.h"
 #include "ui/skin/BuiltInImages.h"
 #include "ui/skin/ButtonFaces.h"
@@ -23,10 +24,8 @@ QImage face(std::string_view name) {
 }
 
 bool anyPixel(const QImage& image, const QRect& area, const std::function<bool(QColor)>& test) {
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (test(image.pixelColor(x, y))) return true;
-    return false;
+    return testing::countPixels(
+               image, [&](QRgb pixel) { return test(QColor(pixel)); }, area) > 0;
 }
 
 bool isArrow(ButtonFaceArt art) {
