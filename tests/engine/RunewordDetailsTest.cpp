@@ -26,20 +26,16 @@ TEST(SocketRunesTest, SocketsAndRunesColumnShowTheRunewordsRunes) {
         {{8, 8}, {8, 8}, "Ral Ral "},
         {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}, "El Eld Tir Nef Eth Ith "},
         {{3, 34, 20, 0, -5, 11}, {3, 0, 0, 0, 0, 11}, "Tir ? ? ? ? Amn "},
-        {{}, {}, ""},
+        {{}, {}, ""},  // an empty runes line
     };
     for (const auto& [runes, sockets, column] : rows) {
         SCOPED_TRACE(column);
         Runeword runeword;
-        runeword.runeCount = static_cast<std::int32_t>(runes.size());
+        runeword.runeCount = runes.empty() ? -1 : static_cast<std::int32_t>(runes.size());
         std::copy(runes.begin(), runes.end(), runeword.runes.begin());
         EXPECT_EQ(socketRunes(runeword, table), sockets);
         EXPECT_EQ(runesColumnText(runeword, table), column);
     }
-    Runeword emptyRunesLine;
-    emptyRunesLine.runeCount = -1;
-    EXPECT_EQ(socketRunes(emptyRunesLine, table), (std::array<int, 6>{}));
-    EXPECT_EQ(runesColumnText(emptyRunesLine, table), "");
 }
 
 TEST(RuneDetailsTextTest, HeadingsAndOneLinePerCommaPart) {

@@ -12,24 +12,19 @@ namespace {
 
 using Names = std::vector<std::string>;
 
+// The filter reads a runeword's rune set, rune count and equipment only.
 Runeword makeRuneword(const std::string& name, std::initializer_list<int> runes,
                       EquipmentMask equipment = kAllEquipment) {
     Runeword runeword;
     runeword.name = name;
     runeword.equipmentMask = equipment;
     runeword.runeCount = runes.size() == 0 ? -1 : static_cast<std::int32_t>(runes.size());
-    int socket = 0;
-    for (int rune : runes) {
-        runeword.runes[socket++] = rune;
-        runeword.runeSet.add(rune);
-    }
+    for (int rune : runes) runeword.runeSet.add(rune);
     return runeword;
 }
 
 RuneSet runesOf(std::initializer_list<int> numbers) {
-    RuneSet set;
-    for (int number : numbers) set.add(number);
-    return set;
+    return makeRuneword("", numbers).runeSet;
 }
 
 Names listedNames(RuneLogic logic, RuneSet runes, const RunewordList& list,

@@ -7,7 +7,6 @@
 #include <string_view>
 #include <utility>
 
-#include "model/LineReader.h"
 #include "model/RealmFileReader.h"
 #include "model/RuneFileReader.h"
 #include "model/RunewordFileReader.h"

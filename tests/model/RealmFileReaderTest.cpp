@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "model/LineReader.h"
 #include "model/RealmFileReader.h"
 
 namespace sockwright {
@@ -24,16 +23,6 @@ TEST(RealmFileReaderTest, OneRealmPerLineUpToTheFirstEmptyLine) {
     for (const auto& [contents, realms] : rows) {
         SCOPED_TRACE(::testing::PrintToString(contents));
         EXPECT_EQ(parseRealmFile(contents), realms);
-    }
-}
-
-TEST(RealmFileReaderTest, LineReaderFailsChangingNothingAtAnEmptyLine) {
-    for (const std::string& buffer : {""s, "\nA"s, "\0A"s}) {
-        std::size_t position = 0;
-        std::string text = "kept";
-        EXPECT_FALSE(readLine(buffer, position, text));
-        EXPECT_EQ(position, 0u);
-        EXPECT_EQ(text, "kept");
     }
 }
 

@@ -7,7 +7,6 @@
 #include <tuple>
 #include <vector>
 
-#include "model/FileContents.h"
 #include "model/RuneDataLoader.h"
 #include "support/RecordingMessageSink.h"
 #include "support/TempFolder.h"
@@ -97,13 +96,6 @@ TEST_F(RuneDataLoaderTest, FileLargerThanTheMemoryAllowedFailsWithTheMemoryMessa
     std::filesystem::resize_file(folder.path() / "runes.txt", std::uintmax_t{1} << 30, error);
     if (error) GTEST_SKIP() << "no sparse file here: " << error.message();
     EXPECT_EXIT(loadWithLittleMemory(state, messages), ::testing::ExitedWithCode(0), "");
-}
-
-TEST(FileContentsTest, ReadsEveryByteAndRefusesFolders) {
-    testing::TempFolder folder;
-    const std::string bytes("a\0b\r\n\xff", 6);
-    EXPECT_EQ(readWholeFile(folder.write("f.bin", bytes)).bytes, bytes);
-    EXPECT_EQ(readWholeFile(folder.path()).status, FileReadStatus::CannotOpen);
 }
 
 }  // namespace

@@ -34,29 +34,27 @@ TEST(RunewordFileReaderTest, ReadsEntriesInFileOrderWithLfOrCrLf) {
         "Steel Heart\n0x00000209\n13 3\nA\nB\n\n"
         "Bare\n0xc4000000\n2\n\n"
         "Last\n0x10\n33\nOnly line";
-    const RunewordFileParse result = parse(lf);
-    EXPECT_EQ(result.version, (RuneDataVersion{1, 2, 3}));
-    ASSERT_TRUE(result.runewords);
-    const RunewordList& list = *result.runewords;
-    ASSERT_EQ(list.size(), 3u);
-
-    EXPECT_EQ(list[0].equipmentText, "SWORDS/AXES/MACES");
-    EXPECT_EQ(list[0].runes, (std::array<std::int32_t, 6>{13, 3}));
-    EXPECT_EQ(list[0].requiredLevel, 23);
-    EXPECT_EQ(list[0].runeSet, (RuneSet{{0x4, 0x2, 0}}));
-    EXPECT_EQ(list[0].properties, "A\nB\n");
-    // The last entry needs no closing empty line.
-    EXPECT_EQ(list[2].runeSet, (RuneSet{{0, 0, 0x400}}));
-    EXPECT_EQ(list[2].properties, "Only line\n");
-
     std::string crlf;
     for (char c : lf) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    const RunewordFileParse fromCrlf = parse(crlf);
-    ASSERT_TRUE(fromCrlf.runewords && fromCrlf.runewords->size() == 3);
-    EXPECT_EQ(fromCrlf.runewords->front().properties, "A\nB\n");
+    for (const std::string& contents : {lf, crlf}) {
+        const RunewordFileParse result = parse(contents);
+        EXPECT_EQ(result.version, (RuneDataVersion{1, 2, 3}));
+        ASSERT_TRUE(result.runewords);
+        const RunewordList& list = *result.runewords;
+        ASSERT_EQ(list.size(), 3u);
+        EXPECT_EQ(list[0].equipmentText, "SWORDS/AXES/MACES");
+        EXPECT_EQ(list[0].runes, (std::array<std::int32_t, 6>{13, 3}));
+        EXPECT_EQ(list[0].requiredLevel, 23);
+        EXPECT_EQ(list[0].runeSet, (RuneSet{{0x4, 0x2, 0}}));
+        EXPECT_EQ(list[0].properties, "A\nB\n");
+        // The last entry needs no closing empty line.
+        EXPECT_EQ(list[2].runeSet, (RuneSet{{0, 0, 0x400}}));
+        EXPECT_EQ(list[2].properties, "Only line\n");
+    }
 }
 
-// The runes line is read on its own: a number on the next line is a property.
+// The runes line is read on its own: a number on the next line is a property. A rune number
+// without a rune (outside 1..33, or not in the table) adds no bit and no level.
 TEST(RunewordFileReaderTest, RunesLineReadsUpToSixNumbersOfItsOwnLine) {
     const std::tuple<const char*, int, const char*> rows[] = {
         {"8 8\n\n", 2, ""},         {"1 2 3 4 5 6 7\n\n", 6, ""},
@@ -72,16 +70,16 @@ TEST(RunewordFileReaderTest, RunesLineReadsUpToSixNumbersOfItsOwnLine) {
     }
     EXPECT_EQ(onlyEntry("A\n0x1\n8 8\n").runeSet, (RuneSet{{0x80, 0, 0}}));
     EXPECT_EQ(onlyEntry("A\n0x1\n1 2 3 4 5 6 7\n").requiredLevel, 16);
-}
 
-TEST(RunewordFileReaderTest, RuneNumbersWithoutARuneAddNoBitAndNoLevel) {
     const Runeword odd = onlyEntry("A\n0x1\n0 34 -1 5 2 99999999999\n\n", runeTable(4));
     EXPECT_EQ(odd.runes, (std::array<std::int32_t, 6>{0, 34, -1, 5, 2, 2147483647}));
     EXPECT_EQ(odd.runeSet, (RuneSet{{0x2, 0, 0}}));
     EXPECT_EQ(odd.requiredLevel, 12);
 }
 
-TEST(RunewordFileReaderTest, EquipmentLineMustStartWithLowerCaseHexPrefix) {
+// The equipment line must start with exactly "0x". An entry without such a number makes the
+// whole file corrupt; two empty lines in a row are read as such an entry.
+TEST(RunewordFileReaderTest, EquipmentLineNeedsALowerCaseHexPrefix) {
     const std::pair<const char*, EquipmentMask> masks[] = {{"0x10", 0x10},
                                                            {"0x  1f trailing", 0x1F},
                                                            {"0x0XaB", 0xAB},
@@ -94,10 +92,6 @@ TEST(RunewordFileReaderTest, EquipmentLineMustStartWithLowerCaseHexPrefix) {
         const RunewordFileParse result = parse(std::string("1.0.0\nA\n") + line + "\n1\n\n");
         EXPECT_TRUE(result.corrupt && !result.runewords) << line;
     }
-}
-
-// Two empty lines in a row are read as an entry without an equipment number.
-TEST(RunewordFileReaderTest, EmptyLinesThatDoNotEndAnEntryMakeTheFileCorrupt) {
     for (const char* contents :
          {"1.0.0\nA\n0x1\n1\n\n\nB\n0x1\n1\n\n", "1.0.0\nA\n0x1\n1\n\n\n",
           "1.0.0\r\nA\r\n0x1\r\n1\r\n\r\n\r\n", "1.0.0\n", "1.0.0\nName only"}) {
@@ -114,18 +108,16 @@ TEST(RunewordFileReaderTest, ReadsAtMostOneThousandEntries) {
     EXPECT_EQ(more.runewords->back().name, "W999");
 }
 
+// A version line that does not read gives no entries and is no corruption; a file of one line,
+// perhaps a download cut short, holds no version either.
 TEST(RunewordFileReaderTest, VersionLineThatDoesNotReadGivesNoEntries) {
-    const RunewordFileParse partial = parse("2.x.3\nA\n0x1\n1\n\n");
-    EXPECT_EQ(partial.versionNumbersRead, 1);
-    EXPECT_FALSE(partial.runewords);
-    EXPECT_FALSE(partial.corrupt);
-    EXPECT_EQ(parse("\n1.2.3\nA\n0x1\n1\n\n").versionNumbersRead, 0);
-
-    // A file of one line, perhaps a download cut short, holds no version either.
-    const RunewordFileParse oneLine = parse("1.2.3");
-    EXPECT_EQ(oneLine.versionNumbersRead, 0);
-    EXPECT_FALSE(oneLine.runewords);
-    EXPECT_FALSE(oneLine.corrupt);
+    const std::pair<const char*, int> rows[] = {
+        {"2.x.3\nA\n0x1\n1\n\n", 1}, {"\n1.2.3\nA\n0x1\n1\n\n", 0}, {"1.2.3", 0}};
+    for (const auto& [contents, numbersRead] : rows) {
+        const RunewordFileParse result = parse(contents);
+        EXPECT_EQ(result.versionNumbersRead, numbersRead) << contents;
+        EXPECT_TRUE(!result.runewords && !result.corrupt) << contents;
+    }
 }
 
 }  // namespace

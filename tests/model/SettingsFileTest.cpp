@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdint>
 #include <iterator>
 #include <sstream>
 #include <tuple>
@@ -17,6 +15,7 @@ namespace {
 
 using testing::TempFolder;
 using Lines = std::vector<std::string>;
+using Changes = std::vector<std::pair<std::size_t, const char*>>;  // line index, new text
 namespace fs = std::filesystem;
 
 Lines splitLines(const std::string& text) {
@@ -72,7 +71,7 @@ class SettingsFileTest : public ::testing::Test {
         return splitLines(settingsFileText(source));
     }
     // Loads twoAccountLines() with some lines, by index, replaced.
-    void loadWith(std::initializer_list<std::pair<std::size_t, const char*>> changes) {
+    void loadWith(const Changes& changes) {
         Lines lines = twoAccountLines();
         for (const auto& [index, text] : changes) lines[index] = text;
         load(joinLines(lines));
@@ -125,59 +124,52 @@ TEST_F(SettingsFileTest, SavedAccountsReadBackTheSameWithLfOrCrLf) {
     }
 }
 
-TEST_F(SettingsFileTest, HeaderSelectsSwitchesAndCurrentAccount) {
-    loadWith({{1, "0"}, {2, "5"}, {3, "second"}, {4, "EUROPE"}});
-    EXPECT_FALSE(state.settings.checkForUpdates);
-    EXPECT_TRUE(state.settings.remindMissingFont);
-    EXPECT_EQ(state.accounts.currentAccount(), &account(1));
-    // An unreadable switch is on, as for a new user; an account matching nothing gives the head.
-    loadWith({{1, "garbage"}, {2, "0"}, {3, "DEFAULT"}, {4, "Europe"}});
-    EXPECT_TRUE(state.settings.checkForUpdates);
-    EXPECT_FALSE(state.settings.remindMissingFont);
-    EXPECT_EQ(state.accounts.currentAccount(), &account(0));
-    loadWith({{96, "default"}, {97, "useast"}});  // a later account of that name and realm wins
-    EXPECT_EQ(state.accounts.currentAccount(), &account(1));
-}
-
-// Numbers that do not read, overflow or lie outside their range give the new slot's values.
-TEST_F(SettingsFileTest, SlotNumbersAreReadOrGiveDefaults) {
-    for (const auto& [text, inUse] : {std::pair{"2", true}, {"0", false}, {"-1", false}}) {
-        loadWith({{slotLine(0, 1, 0), text}});
-        EXPECT_EQ(account(0).characters[1].inUse, inUse) << text;
-    }
-    const auto field = [](int account, int number) { return slotLine(account, 0, number); };
-    loadWith({{field(0, 2), "99999999999"},
-              {field(0, 3), "9"},
-              {field(0, 4), "-1"},
-              {field(0, 6), "logic"},
-              {field(0, 7), "0x7ff"},
-              {field(0, 8), "  7fF"},
-              {field(0, 9), "1FFFFFFFF"},
-              {field(0, 10), "0X80000001"},
-              {field(1, 2), "-2147483648"},
-              {field(1, 3), "6"},
-              {field(1, 4), "3"}});
-    const RuneSet all = RuneSet::all();
-    const Character first{true, "DEFAULT", 99, 0, 1, 7, RuneLogic::Complete, all, 0x80000001};
-    EXPECT_EQ(account(0).characters[0], first);
-    const Character zed{true, "Zed", INT32_MIN, 6, 1, 7, RuneLogic::Complete, all, 0xC46007FF};
-    EXPECT_EQ(account(1).characters[0], zed);
-}
-
-TEST_F(SettingsFileTest, SlotsAreBroughtIntoAPrefixAndTheCurrentCharacterFollows) {
-    // Slots 0, 2 and 4 in use, the current one is 4, the second account has no character in use.
-    loadWith({{slotLine(0, 2, 0), "1"},
-              {slotLine(0, 4, 0), "1"},
-              {slotLine(0, 4, 1), "Fifth"},
-              {5, "4"},
-              {slotLine(1, 0, 0), "0"}});
-    EXPECT_EQ(account(0).charactersInUse(), 3);
-    EXPECT_EQ(account(0).characters[2].name, "Fifth");
-    EXPECT_EQ(state.accounts.currentCharacter(), 2);
-    EXPECT_EQ(account(1).characters[0].name, "Zed");
-    for (const char* current : {"9", "-1", "6", "x"}) {  // outside 0..7, a free slot, no number
-        loadWith({{5, current}});
-        EXPECT_EQ(state.accounts.currentCharacter(), 0) << current;
+// Each row loads the two-account file with some lines replaced; the file saved after the load
+// differs from the original only in the given lines. Numbers that do not read, overflow or lie
+// outside their range give a new slot's values.
+TEST_F(SettingsFileTest, ReadValuesAreKeptAndBadOnesRepaired) {
+    const auto slot = [](int index, int field) { return slotLine(0, index, field); };
+    const auto zed = [](int field) { return slotLine(1, 0, field); };
+    const struct {
+        const char* what;
+        Changes in, out;
+    } rows[] = {
+        {"switches, current account in any case",
+         {{1, "0"}, {2, "5"}, {3, "second"}, {4, "EUROPE"}},
+         {{1, "0"}, {3, "Second"}, {4, "Europe"}}},
+        {"a negative switch is off, an unreadable one on, no match gives the head",
+         {{1, "-1"}, {2, "garbage"}, {4, "Europe"}},
+         {{1, "0"}}},
+        {"a later account of the current name and realm wins",
+         {{96, "default"}, {97, "useast"}},
+         {{3, "default"}, {4, "useast"}, {96, "default"}, {97, "useast"}}},
+        {"in use above 0", {{slot(1, 0), "2"}}, {{slot(1, 0), "1"}}},
+        {"in use below 0", {{slot(1, 0), "-1"}}, {}},
+        {"numbers that do not read or lie outside their range",
+         {{slot(0, 2), "99999999999"}, {slot(0, 3), "9"}, {slot(0, 4), "-1"}, {slot(0, 6), "x"}},
+         {}},
+        {"hexadecimal numbers",
+         {{slot(0, 7), "0x7ff"}, {slot(0, 8), "  7fF"}, {slot(0, 9), "1FFFFFFFF"}},
+         {}},
+        {"numbers of Zed",
+         {{zed(2), "-2147483648"}, {zed(3), "6"}, {zed(4), "3"}, {zed(10), "x"}},
+         {{zed(2), "-2147483648"}, {zed(3), "6"}, {zed(4), "1"}}},
+        // Slots 0, 2 and 4 in use, the current one is 4; the second account has none in use.
+        {"slots in use become a prefix and the current character follows",
+         {{slot(2, 0), "1"}, {slot(4, 0), "1"}, {slot(4, 1), "Fifth"}, {5, "4"}, {zed(0), "0"}},
+         {{slot(1, 0), "1"}, {slot(2, 0), "1"}, {slot(2, 1), "Fifth"}, {5, "2"}}},
+        {"current character above 7", {{5, "9"}}, {}},
+        {"current character below 0", {{5, "-1"}}, {}},
+        {"current character in a free slot", {{5, "6"}}, {}},
+        {"current character not a number", {{5, "x"}}, {}},
+    };
+    for (const auto& [what, in, out] : rows) {
+        SCOPED_TRACE(what);
+        loadWith(in);
+        Lines expected = twoAccountLines();
+        for (const auto& [index, text] : out) expected[index] = text;
+        EXPECT_EQ(splitLines(settingsFileText(state)), expected);
+        EXPECT_FALSE(state.settings.keepBackupBeforeSave);
     }
 }
 
@@ -244,30 +236,17 @@ TEST_F(SettingsFileTest, FileCutShortKeepsWhatWasRead) {
     EXPECT_EQ(account(1).characters[1], Character{});
 }
 
-TEST_F(SettingsFileTest, FailedSaveLeavesTheOldFileAsItWasAndSaysWhy) {
-    const std::string old = joinLines(twoAccountLines());
-    load(old);
-    state.accounts.head()->name = "Changed";
-    // Whatever has the name of an old temporary file neither blocks a save nor is removed by it.
-    fs::create_directory(folder.path() / "settings.dat.tmp");
-    ASSERT_TRUE(saveSettings(state));
-    EXPECT_NE(folder.read("settings.dat"), old);
-    EXPECT_TRUE(fs::is_directory(folder.path() / "settings.dat.tmp"));
-
-    state.dataFolder = folder.path() / "missing";  // the temporary file cannot be made
-    EXPECT_EQ(saveSettings(state).errorNumber(), ENOENT);
-
-    TempFolder other;  // the rename fails: settings.dat is a folder
-    fs::create_directories(other.path() / "settings.dat" / "inside");
-    state.dataFolder = other.path();
+// settings.dat is a folder: the rename fails, and a load cannot read it but must not replace it
+// unseen.
+TEST_F(SettingsFileTest, FailedSaveSaysWhyAndLeavesNoTemporaryFile) {
+    state.accounts.createDefaultAccounts();
+    fs::create_directories(folder.path() / "settings.dat" / "inside");
     const SaveResult failed = saveSettings(state);
     EXPECT_FALSE(failed);
     EXPECT_EQ(failed.reason(), "Is a directory");
-    EXPECT_EQ(std::distance(fs::directory_iterator(other.path()), fs::directory_iterator()), 1);
-    ProgramState unreadable;  // a settings file that is there but cannot be read is kept aside
-    unreadable.dataFolder = other.path();
-    loadSettings(unreadable);
-    EXPECT_TRUE(unreadable.settings.keepBackupBeforeSave);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+    loadSettings(state);
+    EXPECT_TRUE(state.settings.keepBackupBeforeSave);
 }
 
 TEST_F(SettingsFileTest, WrittenTextsAlwaysReadBackWhole) {
