@@ -4,132 +4,90 @@
 #include <QLineEdit>
 #include <QTest>
 #include <string>
+#include <string_view>
+#include <tuple>
 
 #include "model/AccountList.h"
-#include "support/FindControl.h"
+#include "ui/RecordingDialogService.h"
 #include "ui/dialogs/NewAccountDialog.h"
-#include "ui/skin/ImageButton.h"
-#include "ui/skin/LabelButton.h"
 
 namespace sockwright {
 namespace {
 
 using namespace sockwright::testing;
 
-LabelButton& realmValue(const NewAccountDialog& dialog) {
-    return findControl<LabelButton>(dialog, "realmValue");
-}
-void press(const NewAccountDialog& dialog, const char* name) {
-    findControl<ImageButton>(dialog, name).click();
-}
 QString message(const NewAccountDialog& dialog) {
     return findControl<QLabel>(dialog, "message").text();
 }
 
-// The realm shown is looked up in the list, letter case ignored, and the step wraps around; a
-// text in no entry steps to the first entry forward and to the last one backward.
+// The realm shown is looked up in the list with letter case ignored, and the steps wrap around;
+// a text in no entry steps to the first entry forward and to the last one backward. Entries that
+// differ only in letter case ("R1", "r1") do not hold the steps on the first of them.
 TEST(NewAccountDialogTest, RealmStepsWrapAndFindTheShownRealmIgnoringCase) {
-    const RealmList realms{"R1", "R2", "R3"};
-    const AccountList accounts;
-    struct Row {
-        const char* shown;
-        const char* button;
-        const char* after;
+    // The realm set before the steps, if any; the steps, '+' Next and '-' Prev; the realm shown
+    // after each.
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {nullptr, "+++-", "r1 R2 R1 R2"},
+        {"r2", "-", "r1"},
+        {"nowhere", "+", "R1"},
+        {"nowhere", "-", "R2"},
     };
-    for (const Row& row :
-         {Row{"R1", "realmNext", "R2"}, Row{"R3", "realmNext", "R1"}, Row{"R1", "realmPrev", "R3"},
-          Row{"R2", "realmPrev", "R1"}, Row{"nowhere", "realmNext", "R1"},
-          Row{"nowhere", "realmPrev", "R3"}, Row{"r2", "realmNext", "R3"},
-          Row{"r2", "realmPrev", "R1"}, Row{"r3", "realmNext", "R1"}}) {
-        SCOPED_TRACE(std::string(row.shown) + " " + row.button);
-        NewAccountDialog dialog(realms, accounts);
-        EXPECT_EQ(realmValue(dialog).text(), "R1") << "opens on the first realm";
-        realmValue(dialog).setText(row.shown);
-        press(dialog, row.button);
-        EXPECT_EQ(realmValue(dialog).text(), row.after);
-    }
-
-    // Entries that differ only in letter case do not hold the steps on the first of them.
-    const RealmList twins{"Asia", "ASIA", "Europe"};
-    NewAccountDialog dialog(twins, accounts);
-    QStringList shown;
-    for (int step = 0; step < 3; ++step) {
-        press(dialog, "realmNext");
-        shown << realmValue(dialog).text();
-    }
-    EXPECT_EQ(shown.join(' '), "ASIA Europe Asia");
-}
-
-// OK (or Enter in the name field) copies the name as typed and the realm shown; Cancel (or
-// Escape) copies nothing.
-TEST(NewAccountDialogTest, OkCopiesNameAndRealmAndCancelCopiesNothing) {
-    const RealmList realms{"USEast", "Europe"};
+    const RealmList realms{"R1", "r1", "R2"};
     const AccountList accounts;
-    struct Row {
-        const char* typed;
-        Qt::Key key;
-        bool ok;
-    };
-    for (const Row& row : {Row{"  My Account ", Qt::Key_Return, true}, Row{"", Qt::Key_Enter, true},
-                           Row{"Gone", Qt::Key_Escape, false}}) {
-        SCOPED_TRACE(row.typed);
+    for (const auto& [shown, steps, expected] : rows) {
+        SCOPED_TRACE(expected);
         NewAccountDialog dialog(realms, accounts);
-        dialog.show();
-        QLineEdit& name = findControl<QLineEdit>(dialog, "name");
-        QTest::keyClicks(&name, row.typed);
-        press(dialog, "realmNext");
-        name.setFocus();
-        QTest::keyClick(&name, row.key);
-        EXPECT_EQ(dialog.result(), row.ok ? QDialog::Accepted : QDialog::Rejected);
-        EXPECT_EQ(dialog.accountName(), row.ok ? row.typed : "");
-        EXPECT_EQ(dialog.realm(), row.ok ? "Europe" : "");
+        auto& realm = findControl<QAbstractButton>(dialog, "realmValue");
+        if (shown) realm.setText(shown);
+        QStringList after;
+        for (const char* step = steps; *step; ++step) {
+            pressButton(dialog, *step == '+' ? "realmNext" : "realmPrev");
+            after << realm.text();
+        }
+        EXPECT_EQ(after.join(' '), expected);
     }
 }
 
-// The settings file names the current account by name and realm alone, so a second account of
-// the same name and realm (letter case ignored, an empty name counting as "NoName") is refused
-// with its reason, and so is every account while there is no realm to give it.
-TEST(NewAccountDialogTest, OkIsRefusedForAnExistingAccountAndWithoutRealms) {
-    const RealmList realms{"USEast", "Europe"};
+// Enter copies the name as typed and the realm shown. It is refused, with the reason, while there
+// is no realm, and for an account of that name and realm (letter case ignored, an empty name
+// standing for "NoName") until the name changes. Escape copies nothing.
+TEST(NewAccountDialogTest, EnterCopiesANewAccountAndIsRefusedForAnExistingOneOrWithoutRealm) {
+    const QString exists = NewAccountDialog::kAccountExistsMessage;
+    // The name typed; the realm chosen by Next, nothing for an empty realm list; the key; the
+    // name and realm copied, or the message shown.
+    const std::tuple<const char*, const char*, Qt::Key, QString> rows[] = {
+        {"  My Account ", "Europe", Qt::Key_Return, "  My Account /Europe"},
+        {"", "USEast", Qt::Key_Enter, "/USEast"},
+        {"Gone", "Europe", Qt::Key_Escape, ""},
+        {"MAIN", "USEast", Qt::Key_Return, exists},
+        {"main", "Europe", Qt::Key_Return, "main/Europe"},
+        {"", "Europe", Qt::Key_Return, exists},
+        {"Someone", nullptr, Qt::Key_Return, NewAccountDialog::kNoRealmMessage},
+    };
+    const RealmList realms{"USEast", "Europe"}, none;
     AccountList accounts;
     accounts.addAccount("Main", "USEast", "c", 1, 0, 0);
     accounts.addAccount("", "Europe", "c", 1, 0, 0);  // stored as NoName
-    struct Row {
-        const char* typed;
-        int nextSteps;
-        bool accepted;
-    };
-    for (const Row& row : {Row{"MAIN", 0, false}, Row{"main", 1, true}, Row{"Main ", 0, true},
-                           Row{"", 1, false}, Row{"noname", 1, false}, Row{"", 0, true}}) {
-        SCOPED_TRACE(std::string(row.typed) + " " + std::to_string(row.nextSteps));
-        NewAccountDialog dialog(realms, accounts);
+    for (const auto& [typed, realm, key, outcome] : rows) {
+        SCOPED_TRACE(outcome.toStdString());
+        NewAccountDialog dialog(realm ? realms : none, accounts);
+        dialog.show();
         QLineEdit& name = findControl<QLineEdit>(dialog, "name");
-        QTest::keyClicks(&name, row.typed);
-        for (int step = 0; step < row.nextSteps; ++step) press(dialog, "realmNext");
-        press(dialog, "ok");
-        EXPECT_EQ(dialog.result() == QDialog::Accepted, row.accepted);
-        EXPECT_EQ(message(dialog),
-                  row.accepted ? QString() : NewAccountDialog::kAccountExistsMessage);
-        if (!row.accepted) {
-            EXPECT_EQ(dialog.accountName(), "");
+        QTest::keyClicks(&name, typed);
+        if (!realm || std::string_view(realm) == "Europe") pressButton(dialog, "realmNext");
+        name.setFocus();
+        QTest::keyClick(&name, key);
+        EXPECT_EQ(dialog.result() == QDialog::Accepted
+                      ? QString::fromStdString(dialog.accountName() + "/" + dialog.realm())
+                      : message(dialog),
+                  outcome);
+        if (outcome == exists) {
             QTest::keyClicks(&name, "2");
             EXPECT_EQ(message(dialog), "") << "a change of the name answers the refusal";
-            press(dialog, "ok");
+            QTest::keyClick(&name, Qt::Key_Return);
             EXPECT_EQ(dialog.result(), QDialog::Accepted);
         }
     }
-
-    const RealmList none;
-    NewAccountDialog dialog(none, accounts);
-    EXPECT_EQ(realmValue(dialog).text(), NewAccountDialog::kNoRealm);
-    EXPECT_EQ(message(dialog), NewAccountDialog::kNoRealmMessage);
-    press(dialog, "realmNext");
-    press(dialog, "realmPrev");
-    QTest::keyClicks(&findControl<QLineEdit>(dialog, "name"), "Someone");
-    press(dialog, "ok");
-    EXPECT_NE(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(message(dialog), NewAccountDialog::kNoRealmMessage);
-    EXPECT_EQ(dialog.realm(), "");
 }
 
 }  // namespace

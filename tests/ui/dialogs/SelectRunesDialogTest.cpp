@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
 #include <QSignalSpy>
 
 #include "SelectionDialogChecks.h"
 #include "support/FindControl.h"
 #include "ui/WidgetInput.h"
 #include "ui/dialogs/SelectRunesDialog.h"
-#include "ui/skin/ImageButton.h"
-#include "ui/skin/LabelButton.h"
-#include "ui/skin/RuneToggleButton.h"
 #include "ui/skin/SkinColours.h"
 
 namespace sockwright {
@@ -16,39 +14,39 @@ namespace {
 
 using namespace sockwright::testing;
 
+template <typename Control = RuneToggleButton>
+Control& find(const QDialog& dialog, const QString& name, int n = -1) {
+    return findControl<Control>(dialog, n < 0 ? name : name + QString::number(n));
+}
+
 class SelectRunesDialogTest : public ::testing::Test {
   protected:
-    RuneToggleButton& rune(int n) { return findControl<RuneToggleButton>(dialog, name("rune", n)); }
-    LabelButton& label(const QString& name) { return findControl<LabelButton>(dialog, name); }
-    static QString name(const char* stem, int n) { return stem + QString::number(n); }
-
-    // The white choices, by object name; every other choice must be grey.
+    // The logic and count choices drawn white, in their order on screen.
     QStringList litChoices() {
         QStringList lit;
-        for (const char* choice : {"logicAny", "logicAll", "logicComplete", "count1", "count2",
-                                   "count3", "count4", "count5", "count6", "countAny"}) {
-            const QColor colour = label(choice).textColour();
-            EXPECT_TRUE(colour == kWhite || colour == kGrey) << choice;
-            if (colour == kWhite) lit << choice;
-        }
+        for (const LabelButton* choice :
+             dialog.findChildren<LabelButton*>(QRegularExpression("^(logic|count)(?!Heading)")))
+            if (choice->textColour() == kWhite) lit << choice->objectName();
         return lit;
     }
 
-    // Each rune shows its own picture, lit with a white label exactly when owned; each row
-    // button its blank, lit exactly when the whole row is owned.
+    // Each rune shows its own picture, lit with a white name exactly when owned; each row button
+    // its blank, lit exactly when the whole row is owned, under a name that stays white.
     void expectShows(const RuneSet& runes) {
         for (int n = 1; n <= kRuneCount; ++n) {
             const bool owned = runes.contains(n);
-            EXPECT_TRUE(samePicture(rune(n).currentImage(), owned ? images.runes.highlighted[n - 1]
-                                                                  : images.runes.plain[n - 1]))
+            const auto& pictures = owned ? images.runes.highlighted : images.runes.plain;
+            EXPECT_TRUE(samePicture(find(dialog, "rune", n).currentImage(), pictures[n - 1]) &&
+                        find<LabelButton>(dialog, "runeLabel", n).textColour() ==
+                            (owned ? kWhite : kGrey))
                 << n;
-            EXPECT_EQ(label(name("runeLabel", n)).textColour(), owned ? kWhite : kGrey) << n;
         }
         for (int row = 0; row < kRuneRowCount; ++row) {
-            const bool whole = (runes.rows[row] & kWholeRuneRow) == kWholeRuneRow;
-            EXPECT_TRUE(
-                samePicture(findControl<RuneToggleButton>(dialog, name("row", row)).currentImage(),
-                            whole ? images.blanks.highlighted : images.blanks.plain));
+            const auto& blank =
+                runes.rows[row] == kWholeRuneRow ? images.blanks.highlighted : images.blanks.plain;
+            EXPECT_TRUE(samePicture(find(dialog, "row", row).currentImage(), blank) &&
+                        find<LabelButton>(dialog, "rowLabel", row).textColour() == kWhite)
+                << "row " << row;
         }
     }
 
@@ -57,137 +55,74 @@ class SelectRunesDialogTest : public ::testing::Test {
     SelectRunesDialog dialog{table, images};
 };
 
-TEST_F(SelectRunesDialogTest, NewCharacterShowsEveryRuneLitWithCompleteAndAny) {
-    // Before the caller's values: no runes, any count, complete logic.
-    EXPECT_EQ(dialog.runes(), RuneSet{});
-    EXPECT_EQ(dialog.runeCountFilter(), kAnyRuneCount);
-    EXPECT_EQ(dialog.runeLogic(), RuneLogic::Complete);
-    expectShows(RuneSet{});
-
+// From a new character's values: a row button clears a full row and fills a partial one, a rune
+// flips its own bit, a right click asks for details and toggles nothing, a choice lights itself.
+TEST_F(SelectRunesDialogTest, ClicksChangeOnlyTheirOwnBitsOrChoice) {
     dialog.setSelection(RuneSet::all(), kAnyRuneCount, RuneLogic::Complete);
-    expectShows(RuneSet::all());
-    EXPECT_EQ(litChoices(), QStringList({"logicComplete", "countAny"}));
-    EXPECT_EQ(label("runeLabel1").text(), "El");
-    EXPECT_EQ(label("runeLabel33").text(), "Zod");
-    const char* const rows[] = {"Common", "Medium", "Rare"};
-    for (int row = 0; row < kRuneRowCount; ++row) {
-        EXPECT_EQ(label(name("rowLabel", row)).text(), rows[row]);
-        EXPECT_EQ(label(name("rowLabel", row)).textColour(), kWhite);
-    }
-    EXPECT_EQ(label("logicHeading").alignment(), LabelButton::Left);
-    EXPECT_EQ(label("countHeading").text(), "Rune No.");
-}
-
-TEST_F(SelectRunesDialogTest, RowButtonsAndRuneClicksChangeOnlyTheirOwnBits) {
-    struct Click {
-        QString control;
-        int row;
-        std::uint32_t before, after;
-    };
-    const Click clicks[] = {
-        {"row0", 0, 0x7FF, 0x000},                               // a full row clears
-        {"row0", 0, 0x000, 0x7FF},   {"row1", 1, 0x083, 0x7FF},  // a partial row fills
-        {"rune12", 1, 0x7FF, 0x7FE}, {"rune12", 1, 0x7FE, 0x7FF}, {"rune33", 2, 0x123, 0x523},
-    };
-    for (const Click& c : clicks) {
-        SCOPED_TRACE(c.control.toStdString());
-        RuneSet start;
-        start.rows = {0x155, 0x2AA, 0x00F};
-        start.rows[c.row] = c.before;
-        dialog.setRunes(start);
-        click(findControl<RuneToggleButton>(dialog, c.control));
-        RuneSet expected = start;
-        expected.rows[c.row] = c.after;
-        EXPECT_EQ(dialog.runes(), expected);
-        expectShows(expected);
-    }
-}
-
-TEST_F(SelectRunesDialogTest, RightClickAsksForTheRuneDetailsAndTogglesNothing) {
-    dialog.setRunes(RuneSet::all());
+    EXPECT_EQ(find<LabelButton>(dialog, "runeLabel1").text(), "El");
     QSignalSpy details(&dialog, &SelectRunesDialog::runeDetailsRequested);
-    click(rune(33), Qt::RightButton);
-    click(findControl<RuneToggleButton>(dialog, "row2"), Qt::RightButton);
-    ASSERT_EQ(details.count(), 1);
-    EXPECT_EQ(details.at(0).at(0).toInt(), 33);
-    EXPECT_EQ(dialog.runes(), RuneSet::all());
+    using enum RuneLogic;
+    const auto left = Qt::LeftButton, right = Qt::RightButton;
+    const std::tuple<const char*, Qt::MouseButton, RuneSet, int, RuneLogic, const char*> steps[] = {
+        {"", left, RuneSet::all(), kAnyRuneCount, Complete, "logicComplete countAny"},
+        {"row0", left, {{0, 0x7FF, 0x7FF}}, kAnyRuneCount, Complete, "logicComplete countAny"},
+        {"rune12", left, {{0, 0x7FE, 0x7FF}}, kAnyRuneCount, Complete, "logicComplete countAny"},
+        {"row1", left, {{0, 0x7FF, 0x7FF}}, kAnyRuneCount, Complete, "logicComplete countAny"},
+        {"rune33", right, {{0, 0x7FF, 0x7FF}}, kAnyRuneCount, Complete, "logicComplete countAny"},
+        {"row2", right, {{0, 0x7FF, 0x7FF}}, kAnyRuneCount, Complete, "logicComplete countAny"},
+        {"rune33", left, {{0, 0x7FF, 0x3FF}}, kAnyRuneCount, Complete, "logicComplete countAny"},
+        {"count3", left, {{0, 0x7FF, 0x3FF}}, 3, Complete, "logicComplete count3"},
+        {"count3", left, {{0, 0x7FF, 0x3FF}}, 3, Complete, "logicComplete count3"},
+        {"logicAll", left, {{0, 0x7FF, 0x3FF}}, 3, All, "logicAll count3"},
+        {"countAny", left, {{0, 0x7FF, 0x3FF}}, kAnyRuneCount, All, "logicAll countAny"},
+        {"logicAny", left, {{0, 0x7FF, 0x3FF}}, kAnyRuneCount, Any, "logicAny countAny"},
+    };
+    for (const auto& [control, button, runes, count, logic, lit] : steps) {
+        SCOPED_TRACE(control);
+        if (*control) click(find<QWidget>(dialog, control), button);
+        EXPECT_EQ(dialog.runes(), runes);
+        expectShows(runes);
+        EXPECT_TRUE(dialog.runeCountFilter() == count && dialog.runeLogic() == logic);
+        EXPECT_EQ(litChoices(), QString(lit).split(' '));
+    }
+    EXPECT_EQ(details.count(), 1);
+    EXPECT_EQ(details.value(0).value(0).toInt(), 33);
 }
 
-TEST_F(SelectRunesDialogTest, ChoicesLightOnlyTheCurrentValueAndNoneOutOfRange) {
-    dialog.setSelection(RuneSet::all(), kAnyRuneCount, RuneLogic::Complete);
-    struct Step {
-        const char* click;
-        RuneCountFilter count;
-        RuneLogic logic;
-    };
-    for (const Step& step :
-         {Step{"count3", 3, RuneLogic::Complete}, Step{"count3", 3, RuneLogic::Complete},
-          Step{"logicAll", 3, RuneLogic::All}, Step{"countAny", kAnyRuneCount, RuneLogic::All},
-          Step{"logicAny", kAnyRuneCount, RuneLogic::Any}}) {
-        click(label(step.click));
-        EXPECT_EQ(dialog.runeCountFilter(), step.count) << step.click;
-        EXPECT_EQ(dialog.runeLogic(), step.logic) << step.click;
-    }
-    EXPECT_EQ(litChoices(), QStringList({"logicAny", "countAny"}));
-
-    // Values from an edited settings file are kept as they are and light nothing.
+// A value out of range (from an edited settings file) lights no choice.
+TEST_F(SelectRunesDialogTest, AValueOutOfRangeLightsNoChoice) {
     for (const auto& [count, logic] : {std::pair{0, 0}, {8, 4}, {-1, -7}}) {
         dialog.setSelection(RuneSet{}, count, static_cast<RuneLogic>(logic));
-        EXPECT_EQ(litChoices(), QStringList());
-        EXPECT_EQ(dialog.runeCountFilter(), count);
-        EXPECT_EQ(static_cast<int>(dialog.runeLogic()), logic);
+        EXPECT_EQ(litChoices(), QStringList()) << count;
     }
-    click(label("logicAll"));
-    click(label("count5"));
-    EXPECT_EQ(litChoices(), QStringList({"logicAll", "count5"}));
-    EXPECT_EQ(dialog.runeCountFilter(), 5);
 }
 
-// A rune file of 20 lines: runes 21 to 33 have no name, picture or details, but their bits stay
-// in their rows.
+// Runes 21 to 33, missing from the rune file, show nothing and open nothing; their bits stay.
 TEST(SelectRunesDialogShortFileTest, EmptyRuneSlotsShowNothingAndKeepTheirBits) {
     RuneTable table;
-    const RuneTable shipped = shippedRunes();
-    for (int n = 1; n <= 20; ++n) table.set(n, *shipped.find(n));
+    for (int n = 1; n <= 20; ++n) table.set(n, Rune{n});
     SelectRunesDialog dialog(table, solidSkinImages());
-    RuneSet start;
-    start.rows = {0, 0x400, 0x001};  // runes 22 and 23
+    const RuneSet start{{0, 0x400, 0x001}};  // runes 22 and 23
     dialog.setRunes(start);
     QSignalSpy details(&dialog, &SelectRunesDialog::runeDetailsRequested);
     for (const int n : {21, 22, 23, 33}) {
-        auto& button = findControl<RuneToggleButton>(dialog, QString("rune%1").arg(n));
-        EXPECT_EQ(findControl<LabelButton>(dialog, QString("runeLabel%1").arg(n)).text(), "");
-        EXPECT_TRUE(button.currentImage().isNull()) << n;
-        click(button, Qt::RightButton);
-        click(button);
+        EXPECT_TRUE(find(dialog, "rune", n).currentImage().isNull()) << n;
+        EXPECT_EQ(find<LabelButton>(dialog, "runeLabel", n).text(), "") << n;
+        click(find(dialog, "rune", n), Qt::RightButton);
+        click(find(dialog, "rune", n));
     }
     EXPECT_EQ(details.count(), 0);
     EXPECT_EQ(dialog.runes(), start);
-    click(findControl<RuneToggleButton>(dialog, "row2"));
+    click(find(dialog, "row2"));
     EXPECT_EQ(dialog.runes().rows[2], kWholeRuneRow);
 }
 
-TEST_F(SelectRunesDialogTest, GridAndLinesStandInOrderWithEveryTextWhole) {
+// A long name from an edited rune file widens the grid instead of being cut.
+TEST_F(SelectRunesDialogTest, LayoutKeepsEveryControlApartAndEveryTextWhole) {
     expectTidyLayout(dialog);
-    for (int n = 2; n <= kRuneCount; ++n) {
-        const bool rowStart = (n - 1) % kRunesPerRow == 0;
-        EXPECT_EQ(rune(n).size(), QSize(38, 38));
-        EXPECT_TRUE(rowStart ? rune(n).y() > label(name("runeLabel", n - 1)).y()
-                             : rune(n).y() == rune(n - 1).y() && rune(n).x() > rune(n - 1).x())
-            << n;
-    }
-    EXPECT_GT(label("logicHeading").y(), label("runeLabel33").geometry().bottom());
-    EXPECT_GT(label("countHeading").y(), label("logicHeading").geometry().bottom());
-    EXPECT_GT(dialog.cancelButton()->x(), label("countAny").geometry().right());
-    EXPECT_GT(dialog.okButton().x(), dialog.cancelButton()->geometry().right());
-
-    // A long name from an edited rune file widens the grid instead of being cut.
-    RuneTable longNames = table;
-    Rune wide = *table.find(13);
-    wide.name = "Shaelmorgothrax";
-    longNames.set(13, wide);
-    SelectRunesDialog wider(longNames, images);
-    expectTidyLayout(wider);
+    RuneTable longName = table;
+    longName.set(13, Rune{13, 1, "Shaelmorgothrax"});
+    expectTidyLayout(SelectRunesDialog(longName, images));
 }
 
 }  // namespace
