@@ -12,6 +12,7 @@
 
 #include "MainWindowTest.h"
 #include "WidgetInput.h"
+#include "support/PixelCounting.h"
 #include "ui/RunewordListBox.h"
 #include "ui/RunewordListDelegate.h"
 #include "ui/RunewordListModel.h"
@@ -132,15 +133,6 @@ TEST_F(RunewordListTest, ReplacedListLivesUntilTheListIsRefilled) {
     EXPECT_EQ(model().index(0, 0).data().toString(), QStringLiteral("New"));
 }
 
-// The pixels of exactly one colour in an area of a rendered list.
-int countPixels(const QImage& image, const QRect& area, const QColor& colour) {
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) count += image.pixelColor(x, y) == colour;
-    }
-    return count;
-}
-
 TEST_F(RunewordListTest, RowsAreDrawnInTheirColoursAndCutNamesAreOfferedAsToolTips) {
     const QString longName(40, QLatin1Char('W'));
     useRunewords({makeRuneword(longName.toStdString(), {1}), makeRuneword("Short", {1})});
@@ -150,13 +142,16 @@ TEST_F(RunewordListTest, RowsAreDrawnInTheirColoursAndCutNamesAreOfferedAsToolTi
     ASSERT_GE(image.height(), 60);
 
     // Text is drawn without smoothing's in-between shades only at its cores: count exact colours.
-    const int selectedName = countPixels(image, QRect(0, 0, 150, 20), kListSelectedText);
+    const int selectedName = testing::countColour(image, kListSelectedText, QRect(0, 0, 150, 20));
     EXPECT_GT(selectedName, 0);
-    EXPECT_GT(countPixels(image, QRect(0, 20, 150, 20), kListText), 0) << "the row not selected";
+    EXPECT_GT(testing::countColour(image, kListText, QRect(0, 20, 150, 20)), 0)
+        << "the row not selected";
     // The long name is cut at 150 px: right of it is only the short runes column, "El ".
-    EXPECT_LT(countPixels(image, QRect(150, 0, 210, 20), kListSelectedText), selectedName / 4);
+    EXPECT_LT(testing::countColour(image, kListSelectedText, QRect(150, 0, 210, 20)),
+              selectedName / 4);
     const QRect below(0, 40, image.width(), image.height() - 40);
-    EXPECT_EQ(countPixels(image, below, kBlack), below.width() * below.height()) << "black below";
+    EXPECT_EQ(testing::countColour(image, kBlack, below), below.width() * below.height())
+        << "black below";
 
     // Hovering: the list hands the tool-tip request to the row's drawing.
     QHelpEvent hover(QEvent::ToolTip, QPoint(10, 10), viewport.mapToGlobal(QPoint(10, 10)));

@@ -17,13 +17,9 @@ namespace {
 
 using testing::click;
 using testing::findControl;
+using testing::pressOk;
 using testing::RecordingDialogService;
 using testing::RuntimeFolder;
-
-int pressOk(QDialog& dialog) {
-    findControl<QAbstractButton>(dialog, "ok").click();
-    return dialog.result();
-}
 
 // Types a name into a dialog's name field and presses OK.
 int enterName(QDialog& dialog, const QString& name) {
@@ -49,22 +45,6 @@ TEST_F(SelectCharacterCommandTest, CancelKeepsTheListButTheLineShowsARenamedChar
     click(button("selectCharacter"));
     EXPECT_EQ(characterLine(), "CHARACTER: USEast: DEFAULT: RENAMED");
     EXPECT_EQ(list().selectedRow(), 0) << "a cancelled dialog does not refill the list";
-}
-
-TEST_F(SelectCharacterCommandTest, OkMakesTheShownSlotCurrentAndRefillsTheList) {
-    Account& account = *accounts().currentAccount();
-    accounts().addCharacter(account, "SECOND", 10, 1, 1);
-    account.characters[1].runes = RuneSet{};
-    window.moveDown();
-    dialogs.answer = [](QDialog& dialog) {
-        qobject_cast<SelectCharacterDialog*>(&dialog)->selectSlot(1);
-        return pressOk(dialog);
-    };
-    click(button("selectCharacter"));
-    EXPECT_EQ(accounts().currentCharacter(), 1);
-    EXPECT_EQ(characterLine(), "CHARACTER: USEast: DEFAULT: SECOND");
-    EXPECT_EQ(list().selectedRow(), -1);
-    EXPECT_EQ(model().rowCount(), 0) << "SECOND owns no rune";
 }
 
 TEST_F(SelectCharacterCommandTest, DeletingTheCurrentAccountRefillsTheListEvenAfterCancel) {

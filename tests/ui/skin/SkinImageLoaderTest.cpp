@@ -28,23 +28,22 @@ class SkinImageLoaderTest : public ::testing::Test {
             writeBitmap(folder.path() / ("char/" + name + ".bmp"), {4, 3}, Qt::gray);
         for (int n = 1; n <= 3; ++n) runeTable.set(n, Rune{.number = n, .name = bases[n - 1]});
     }
-    Messages load() {
+    // Runs one of the loader's steps in the program folder; the messages it showed.
+    template <typename Step>
+    Messages run(Step step) {
         const CurrentFolder current(folder.path());
         RecordingMessageSink sink;
-        loadSkinImages(runeTable, images, sink);
+        step(sink);
         return sink.messages;
+    }
+    Messages load() {
+        return run([&](MessageSink& sink) { loadSkinImages(runeTable, images, sink); });
     }
     Messages check(SkinImages& checked) {
-        const CurrentFolder current(folder.path());
-        RecordingMessageSink sink;
-        checkSkinImages(runeTable, checked, sink);
-        return sink.messages;
+        return run([&](MessageSink& sink) { checkSkinImages(runeTable, checked, sink); });
     }
     Messages decode(SkinImages& checked) {
-        const CurrentFolder current(folder.path());
-        RecordingMessageSink sink;
-        decodeSkinImages(checked, sink);
-        return sink.messages;
+        return run([&](MessageSink& sink) { decodeSkinImages(checked, sink); });
     }
 
     TempFolder folder;
