@@ -6,7 +6,7 @@
 
 #include "Texts.h"
 #include "ui/DialogUnits.h"
-#include "ui/dialogs/AccountDialogParts.h"
+#include "ui/dialogs/SkinnedDialogParts.h"
 #include "ui/skin/DialogSkin.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"

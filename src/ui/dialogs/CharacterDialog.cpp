@@ -7,8 +7,8 @@
 
 #include "model/Account.h"
 #include "model/CharacterClass.h"
-#include "ui/dialogs/AccountDialogParts.h"
 #include "ui/dialogs/SkinLineEdit.h"
+#include "ui/dialogs/SkinnedDialogParts.h"
 #include "ui/skin/DialogSkin.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "ui/DialogUnits.h"
-#include "ui/dialogs/AccountDialogParts.h"
+#include "ui/dialogs/SkinnedDialogParts.h"
 #include "ui/skin/DialogSkin.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/SkinColours.h"

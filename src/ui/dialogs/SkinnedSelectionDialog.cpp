@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "ui/dialogs/AccountDialogParts.h"
+#include "ui/dialogs/SkinnedDialogParts.h"
 #include "ui/skin/DialogSkin.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/SkinColours.h"

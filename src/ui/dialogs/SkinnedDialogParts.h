@@ -12,7 +12,7 @@ namespace sockwright {
 class ImageButton;
 class LabelButton;
 
-// Pieces shared by the account and character dialogs.
+// Pieces shared by the skinned dialogs.
 
 // A picture button showing a built-in face, sized to the face even when its picture is missing.
 // Its caption only gives the mnemonic ("Ne&xt" answers Alt+X).

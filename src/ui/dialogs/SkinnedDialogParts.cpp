@@ -1,4 +1,4 @@
-#include "ui/dialogs/AccountDialogParts.h"
+#include "ui/dialogs/SkinnedDialogParts.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>
