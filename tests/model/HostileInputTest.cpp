@@ -28,12 +28,10 @@ void readWithEveryReader(std::string_view bytes) {
     const std::string_view view(block.get(), bytes.size());
 
     EXPECT_LE(parseRuneFile(view).filledCount(), kRuneCount);
-    const RunewordFileParse parse = parseRunewordFile(view, runeTable);
-    if (parse.runewords) {
+    if (const RunewordFileParse parse = parseRunewordFile(view, runeTable); parse.runewords) {
         EXPECT_LE(parse.runewords->size(), kMaxRunewords);
         for (const Runeword& runeword : *parse.runewords) {
-            EXPECT_GE(runeword.runeCount, -1);
-            EXPECT_LE(runeword.runeCount, kMaxRunesPerRuneword);
+            EXPECT_TRUE(runeword.runeCount >= -1 && runeword.runeCount <= kMaxRunesPerRuneword);
             EXPECT_GE(runeword.requiredLevel, 1);
             for (std::uint32_t row : runeword.runeSet.rows) EXPECT_EQ(row & ~kWholeRuneRow, 0u);
         }
@@ -47,35 +45,26 @@ void readWithEveryReader(std::string_view bytes) {
     EXPECT_LE(position, view.size() + 1);
 }
 
+// Files cut short, huge, binary or without line ends, then random files made of the bytes that
+// matter to the readers.
 TEST(HostileInputTest, EveryReaderCopesWithHostileFiles) {
     const std::size_t size = 1024 * 1024;
-    const std::string huge(10 * size, 'A');
-    const std::string nines(size, '9');
-    const std::string nul(1, '\0');
-    std::string sevens(size, ' ');
-    for (std::size_t i = 0; i < size; i += 2) sevens[i] = '7';
+    const std::string huge(10 * size, 'A'), nines(size, '9'), nul(1, '\0');
     const std::string entry = "1.1.3\nA\n0x1\n1 2\nProp\n\n";
-
     const std::pair<const char*, std::string> files[] = {
         {"empty", ""},
         {"cut inside an entry", entry + "B\n0x"},
         {"cut after the equipment line", entry + "B\n0x4"},
-        {"carriage returns only", "\r\n\r\n\r\r\n\r"},
         {"old Mac line ends", "1.1.3\rA\r0x1\r1 2\r\r"},
         {"ten-megabyte line", huge},
-        {"long entry lines", "1.1.3\n" + nines + "\n0x" + nines + "\n" + sevens + "\n" + huge},
+        {"long entry lines", "1.1.3\n" + nines + "\n0x" + nines + "\n" + nines + "\n" + huge},
         {"huge numbers", nines + "\n" + nines + ":-" + nines + "\n0x" + nines + "\n-" + nines},
         {"zero and high bytes", "1.1.3\n\xff" + nul + "\n0x1" + nul + "2\n3" + nul + "4\n" + nul},
-        {"zero byte first", nul + "1.1.3\nA\n0x1\n1\n"},
     };
     for (const auto& [label, bytes] : files) {
         SCOPED_TRACE(label);
         readWithEveryReader(bytes);
     }
-}
-
-// Random files made of the bytes that matter to the readers.
-TEST(HostileInputTest, EveryReaderCopesWithRandomFiles) {
     const std::string alphabet = std::string("0x1Xf9 \t\r\n:.-+A\xff", 16) + std::string(1, '\0');
     std::mt19937 random(20240611);
     for (int round = 0; round < 3000; ++round) {
