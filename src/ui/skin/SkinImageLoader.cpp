@@ -128,7 +128,11 @@ QPixmap loadImage(const std::filesystem::path& path) {
     if (native.empty() || native.find('\0') != std::string::npos) return {};
     // Only as a bitmap: left to guess, Qt would first load each of its image plug-ins (GIF, ICO,
     // JPEG, ...) to ask whether it knows the file; none of them reads bitmaps.
-    QImageReader reader(QFile::decodeName(native.c_str()), "BMP");
+    // A file that does not open (a missing portrait, most often) is none, without the reader's
+    // warning on the standard error stream.
+    QFile file(QFile::decodeName(native.c_str()));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QImageReader reader(&file, "BMP");
     reader.setAutoDetectImageFormat(false);
     return QPixmap::fromImage(reader.read());
 }

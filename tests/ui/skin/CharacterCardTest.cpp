@@ -71,6 +71,16 @@ TEST_F(CharacterCardTest, PortraitReplacesTheClassPictureAndNeverComesFromOutsid
     card.loadPortrait(account);
     EXPECT_EQ(render(card).pixel(40, 30), QColor(Qt::magenta).rgb());
 
+    // Most characters have no portrait: looking for one is silent.
+    static int warnings = 0;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString&) { ++warnings; });
+    account.name = "OTHER";
+    card.loadPortrait(account);
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(card.portrait().isNull());
+    EXPECT_EQ(warnings, 0);
+
     // Each name is refused, and the portrait loaded before is dropped. The NUL would cut
     // char/TAL<NUL>x.bmp short at the existing char/TAL.
     struct Row {
