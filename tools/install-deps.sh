@@ -7,6 +7,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     qt6-base-dev libxkbcommon-dev qt6-qpa-plugins
     fontconfig fonts-dejavu-core fonts-quattrocento
+    nginx
 )
 
 missing=()

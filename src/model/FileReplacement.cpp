@@ -102,45 +102,74 @@ void syncFolder(const fs::path& folder) {
     ::close(descriptor);
 }
 
-// Writes the bytes over the target; the result gets the given permission bits, or when none
-// are given those of the file it replaces.
+// The permission bits a replacement of the file gets when none are asked for.
+std::optional<mode_t> modeToKeep(const fs::path& file, SaveResult& result) {
+    struct stat old;
+    if (::stat(file.c_str(), &old) == 0) return old.st_mode & kPermissionBits;
+    if (errno == ENOENT) return kNewFileMode & ~creationMask();
+    result = lastError();
+    return std::nullopt;
+}
+
 SaveResult replaceWith(const fs::path& target, std::string_view bytes, std::optional<mode_t> mode,
                        const FileSystemCalls& calls) {
-    fs::path file = target;
-    if (SaveResult followed = followLinks(file); !followed) return followed;
-    if (!mode) {
-        struct stat old;
-        if (::stat(file.c_str(), &old) == 0) {
-            mode = old.st_mode & kPermissionBits;
-        } else if (errno == ENOENT) {
-            mode = kNewFileMode & ~creationMask();
-        } else {
-            return lastError();
-        }
-    }
-
-    // Beside the file, so that the rename stays within one file system. The name is unique, so
-    // two saves of the same file never write into, rename or remove each other's.
-    std::string temporary = file.native() + ".XXXXXX";
-    const int descriptor = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (descriptor < 0) return lastError();
-
-    SaveResult result;
-    if (::fchmod(descriptor, *mode) != 0) result = lastError();
-    if (result) result = writeAll(descriptor, bytes, calls);
-    if (result && calls.fsync(descriptor) != 0) result = lastError();
-    // Some file systems report a failed write only when the file is closed.
-    if (::close(descriptor) != 0 && result) result = lastError();
-    if (result && calls.rename(temporary.c_str(), file.c_str()) != 0) result = lastError();
-    if (!result) {
-        ::unlink(temporary.c_str());
-        return result;
-    }
-    syncFolder(file.parent_path());
-    return result;
+    FileReplacement replacement(target, mode, calls);
+    if (SaveResult appended = replacement.append(bytes); !appended) return appended;
+    return replacement.commit();
 }
 
 }  // namespace
+
+FileReplacement::FileReplacement(const fs::path& target, std::optional<mode_t> mode,
+                                 const FileSystemCalls& calls)
+    : file_(target), calls_(calls) {
+    status_ = followLinks(file_);
+    if (status_ && !mode) mode = modeToKeep(file_, status_);
+    if (!status_) return;
+
+    // Beside the file, so that the rename stays within one file system. The name is unique, so
+    // two saves of the same file never write into, rename or remove each other's.
+    std::string temporary = file_.native() + ".XXXXXX";
+    descriptor_ = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (descriptor_ < 0) {
+        status_ = lastError();
+        return;
+    }
+    temporary_ = temporary;
+    if (::fchmod(descriptor_, *mode) != 0) status_ = lastError();
+}
+
+FileReplacement::~FileReplacement() {
+    discard();
+}
+
+SaveResult FileReplacement::append(std::string_view bytes) {
+    if (status_) status_ = writeAll(descriptor_, bytes, calls_);
+    return status_;
+}
+
+SaveResult FileReplacement::commit() {
+    if (descriptor_ < 0) return status_;
+    if (status_ && calls_.fsync(descriptor_) != 0) status_ = lastError();
+    // Some file systems report a failed write only when the file is closed.
+    if (::close(descriptor_) != 0 && status_) status_ = lastError();
+    descriptor_ = -1;
+    if (status_ && calls_.rename(temporary_.c_str(), file_.c_str()) != 0) status_ = lastError();
+    if (!status_) {
+        discard();
+        return status_;
+    }
+    temporary_.clear();
+    syncFolder(file_.parent_path());
+    return status_;
+}
+
+void FileReplacement::discard() {
+    if (descriptor_ >= 0) ::close(descriptor_);
+    descriptor_ = -1;
+    if (!temporary_.empty()) ::unlink(temporary_.c_str());
+    temporary_.clear();
+}
 
 SaveResult replaceFileContents(const fs::path& target, std::string_view bytes,
                                const FileSystemCalls& calls) {

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "model/SaveResult.h"
@@ -17,6 +19,39 @@ struct FileSystemCalls {
     ssize_t (*write)(int descriptor, const void* bytes, std::size_t count) = ::write;
     int (*fsync)(int descriptor) = ::fsync;
     int (*rename)(const char* from, const char* to) = ::rename;
+};
+
+// A new content for a file, written piece by piece into a fresh temporary file beside it and put
+// in its place only by commit(): until then, and whatever fails, the file keeps its old content.
+// A replacement that is not committed leaves no temporary file behind.
+class FileReplacement {
+  public:
+    // The new file gets the given permission bits, or when none are given those of the file it
+    // replaces (0666 less the umask for a new file). Symbolic links are written through.
+    explicit FileReplacement(const std::filesystem::path& target,
+                             std::optional<mode_t> mode = std::nullopt,
+                             const FileSystemCalls& calls = {});
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    // Adds bytes to the new content. After a failure nothing more is written.
+    SaveResult append(std::string_view bytes);
+    // The new content written so far, for a check before it is committed.
+    const std::filesystem::path& temporaryPath() const { return temporary_; }
+    // The first failure so far; success while everything went well.
+    const SaveResult& status() const { return status_; }
+    // Syncs the new content and renames it over the file.
+    SaveResult commit();
+
+  private:
+    void discard();
+
+    std::filesystem::path file_;
+    std::filesystem::path temporary_;
+    int descriptor_ = -1;
+    FileSystemCalls calls_;
+    SaveResult status_;
 };
 
 // Replaces the target's contents by the bytes so that, whatever fails or crashes, the target

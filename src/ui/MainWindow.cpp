@@ -3,11 +3,14 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QString>
+#include <cstdio>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "Texts.h"
@@ -15,6 +18,7 @@
 #include "engine/RunewordDetails.h"
 #include "engine/RunewordFilter.h"
 #include "model/RuneDataLoader.h"
+#include "model/RunewordFileReader.h"
 #include "model/SettingsFile.h"
 #include "ui/DialogMessageSink.h"
 #include "ui/DialogService.h"
@@ -26,6 +30,7 @@
 #include "ui/dialogs/SelectCharacterDialog.h"
 #include "ui/dialogs/SelectEquipmentDialog.h"
 #include "ui/dialogs/SelectRunesDialog.h"
+#include "ui/dialogs/UpdateDialog.h"
 #include "ui/skin/BuiltInImages.h"
 #include "ui/skin/DetailTextButton.h"
 #include "ui/skin/DialogSkin.h"
@@ -36,6 +41,9 @@
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinFont.h"
 #include "ui/skin/SkinImageLoader.h"
+#include "update/InstallationIdStore.h"
+#include "update/RunewordDownload.h"
+#include "update/VersionText.h"
 
 namespace sockwright {
 namespace {
@@ -186,6 +194,7 @@ void MainWindow::connectCommands() {
     connect(selectRunes_, &QAbstractButton::clicked, this, &MainWindow::selectRunes);
     connect(selectEquipment_, &QAbstractButton::clicked, this, &MainWindow::selectEquipment);
     connect(selectCharacter_, &QAbstractButton::clicked, this, &MainWindow::selectCharacter);
+    connect(update_, &QAbstractButton::clicked, this, &MainWindow::runUpdate);
     for (RuneToggleButton* slot : runeSlots_) {
         connect(slot, &RuneToggleButton::slotClicked, this, [this](RuneToggleButton* clicked) {
             for (std::size_t index = 0; index < runeSlots_.size(); ++index) {
@@ -255,7 +264,70 @@ void MainWindow::remindOfMissingFont() {
 }
 
 void MainWindow::startUpdateCheck() {
-    // The program asks no update server yet; this is where the background check starts.
+    const std::optional<std::string> id = InstallationIdStore().installationId();
+    if (!id) return;  // no id could be made: the server is not asked
+    updateCheck_ = new UpdateCheck(updateServer_, this);
+    connect(updateCheck_, &UpdateCheck::versionsFound, this, &MainWindow::updateNoticeReceived);
+    updateCheck_->start(*id);
+}
+
+void MainWindow::updateNoticeReceived(const ServerVersions& versions) {
+    serverVersions_ = versions;
+    const auto offerUpdate = [this](bool& flag) {
+        update_->show();
+        update_->setEnabled(true);
+        update_->update();
+        flag = true;
+    };
+    if (isNewer(versions.program, state_.settings.programVersion))
+        offerUpdate(newProgramAvailable_);
+    if (isNewer(versions.runewords, state_.runeDataVersion)) offerUpdate(newRunewordsAvailable_);
+}
+
+void MainWindow::runUpdate() {
+    UpdateDialog dialog(this);
+    dialog.setCaption(QStringLiteral("Sockwright Update"));
+    if (newProgramAvailable_) {
+        dialog.setMessage(fromLocalBytes(text(TextNewProgramVersion)));
+        if (dialogs_.runDialog(dialog) == QDialog::Accepted) openHomePage();
+        return;
+    }
+    if (!newRunewordsAvailable_) return;
+    dialog.setMessage(fromLocalBytes(text(TextNewRunewords)));
+    if (dialogs_.runDialog(dialog) != QDialog::Accepted) return;
+    downloadRunewords(dialog);
+}
+
+void MainWindow::downloadRunewords(UpdateDialog& dialog) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const RunewordDownloadResult download =
+        sockwright::downloadRunewords(updateServer_, state_.dataFolder, state_.runeTable);
+    QGuiApplication::restoreOverrideCursor();
+
+    if (!download.stored) {
+        std::fprintf(stderr, "runeword download: %s\n", download.reason.c_str());
+        dialog.setMessage(fromLocalBytes(text(TextRunewordDownloadFailed)));
+        if (dialogs_.runDialog(dialog) == QDialog::Accepted) openHomePage();
+        return;
+    }
+    dialog.setMessage(fromLocalBytes(text(TextRunewordsUpdated)));
+    dialogs_.runDialog(dialog);
+
+    DialogMessageSink messages(dialogs_, this);
+    switch (loadRunewords(state_, messages)) {
+        case RunewordLoadResult::Loaded:
+            refreshRunewordList();
+            return;
+        case RunewordLoadResult::Failed:
+            dialog.setMessage(fromLocalBytes(text(TextRunewordReloadFailed)));
+            dialogs_.runDialog(dialog);
+            break;
+        case RunewordLoadResult::Corrupt:  // its message has been shown
+            break;
+    }
+    // The program cannot go on without its runewords: it ends at once, and the settings file
+    // is not written, as when the data cannot be read at start-up.
+    done(QDialog::Rejected);
 }
 
 void MainWindow::refreshRunewordList() {

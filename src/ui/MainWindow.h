@@ -6,6 +6,8 @@
 
 #include "model/ProgramState.h"
 #include "ui/skin/SkinImages.h"
+#include "update/UpdateCheck.h"
+#include "update/UpdateServer.h"
 
 class QAction;
 class QMenu;
@@ -19,6 +21,7 @@ class LabelButton;
 class RuneToggleButton;
 class RunewordListBox;
 class RunewordListModel;
+class UpdateDialog;
 
 // The program's one top-level window: the runeword list of the current character, the details
 // of the selected runeword and the commands that change the selection. It owns the program's
@@ -63,6 +66,16 @@ class MainWindow : public QDialog {
     void showAboutTextDialog();
     void showAboutDialog();
 
+    // Where the update check and the download go; set before initialise().
+    void setUpdateServer(const UpdateServer& server) { updateServer_ = server; }
+    // The check that initialise() started, or nullptr when updates are not checked.
+    const UpdateCheck* updateCheck() const { return updateCheck_; }
+    // The check's answer: the Update button appears when the server has something newer.
+    void updateNoticeReceived(const ServerVersions& versions);
+    // The Update button: offers the home page for a newer program, otherwise downloads, stores
+    // and loads newer runeword data.
+    void runUpdate();
+
     // OK: saves the settings, then ends the dialog.
     void accept() override;
 
@@ -93,6 +106,7 @@ class MainWindow : public QDialog {
     void setLabels();
     void remindOfMissingFont();
     void startUpdateCheck();
+    void downloadRunewords(UpdateDialog& dialog);
     void saveSettingsOrTell();
 
     DialogService& dialogs_;
@@ -119,6 +133,12 @@ class MainWindow : public QDialog {
     LabelButton* contactLine_ = nullptr;
     LabelButton* characterLine_ = nullptr;
     ImageButton* update_ = nullptr;
+
+    UpdateServer updateServer_;
+    UpdateCheck* updateCheck_ = nullptr;
+    ServerVersions serverVersions_;
+    bool newProgramAvailable_ = false;
+    bool newRunewordsAvailable_ = false;
 
     RunewordListModel* model_ = nullptr;
     QMenu* windowMenu_ = nullptr;

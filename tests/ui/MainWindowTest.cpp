@@ -134,6 +134,7 @@ TEST(FontReminder, NoIsRememberedAfterARestartAndYesAsksAgain) {
         RecordingDialogService dialogs;
         dialogs.answerYes = answerYes;
         MainWindow window(dialogs);
+        window.setUpdateServer(testing::noUpdateServer());
         EXPECT_TRUE(window.initialise());
         window.accept();
         return dialogs.questions.size() == 1;
@@ -193,6 +194,7 @@ TEST(MainWindowClose, OkEnterAndTheCloseBoxSaveAndEscapeDoesNot) {
         if (ending.settingsBlocked) std::filesystem::create_directories("data/settings.dat/x");
         RecordingDialogService dialogs;
         MainWindow window(dialogs);
+        window.setUpdateServer(testing::noUpdateServer());
         ASSERT_TRUE(window.initialise());
         // A change made while the window runs, so that a save can be told from none.
         window.state().accounts.currentCharacterRecord().name = "CHANGED";

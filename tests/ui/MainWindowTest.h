@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "NoUpdateServer.h"
 #include "RecordingDialogService.h"
 #include "RuntimeFolder.h"
 #include "support/FindControl.h"
@@ -28,6 +29,7 @@ inline QStringList listedNames(const MainWindow& window) {
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        window.setUpdateServer(noUpdateServer());
         ASSERT_TRUE(window.initialise());
         window.show();
     }

@@ -71,6 +71,7 @@ TEST(SelectCharacterRoundTrip, AccountsCharactersAndSelectionsSurviveARestart) {
     {
         RecordingDialogService dialogs;
         MainWindow window(dialogs);
+        window.setUpdateServer(testing::noUpdateServer());
         ASSERT_TRUE(window.initialise());
         window.show();
         dialogs.answer = [](QDialog& dialog) -> int {
@@ -100,6 +101,7 @@ TEST(SelectCharacterRoundTrip, AccountsCharactersAndSelectionsSurviveARestart) {
 
     RecordingDialogService dialogs;
     MainWindow again(dialogs);
+    again.setUpdateServer(testing::noUpdateServer());
     ASSERT_TRUE(again.initialise());
     EXPECT_EQ(findControl<LabelButton>(again, "characterLine").text(),
               "CHARACTER: USEast: ZED: BETA");

@@ -1,0 +1,149 @@
+// The update service against nginx serving the project's site/ folder on loopback, as a real
+// update server would.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <QSignalSpy>
+#include <filesystem>
+#include <optional>
+#include <thread>
+
+#include "model/BuildVersion.h"
+#include "model/FileContents.h"
+#include "model/RuneFileReader.h"
+#include "model/RunewordFileReader.h"
+#include "support/LoopbackServer.h"
+#include "support/TempFolder.h"
+#include "update/RunewordDownload.h"
+#include "update/UpdateCheck.h"
+
+extern char** environ;
+
+namespace sockwright {
+namespace {
+
+using testing::LoopbackServer;
+using testing::TempFolder;
+namespace fs = std::filesystem;
+
+const fs::path kSite = fs::path(SOCKWRIGHT_SOURCE_FOLDER) / "site";
+const fs::path kNginx = "/usr/sbin/nginx";
+
+std::string readFile(const fs::path& file) {
+    return readWholeFile(file).bytes;
+}
+
+// nginx in the foreground, one process, everything it writes in a temporary folder.
+class Nginx {
+  public:
+    Nginx() {
+        int probe = LoopbackServer::boundSocket(port_);
+        ::close(probe);
+        const std::string prefix = folder_.path().string();
+        const fs::path config = folder_.write("nginx.conf", R"(daemon off;
+master_process off;
+pid )" + prefix + R"(/nginx.pid;
+error_log )" + prefix + R"(/error.log;
+events { worker_connections 16; }
+http {
+    access_log off;
+    client_body_temp_path )" + prefix + R"(/body;
+    proxy_temp_path )" + prefix + R"(/proxy;
+    fastcgi_temp_path )" + prefix + R"(/fastcgi;
+    uwsgi_temp_path )" + prefix + R"(/uwsgi;
+    scgi_temp_path )" + prefix + R"(/scgi;
+    types { text/plain txt; text/html html; }
+    server {
+        listen 127.0.0.1:)" + std::to_string(port_) + R"(;
+        root )" + kSite.string() + R"(;
+    }
+}
+)");
+        const std::string errorLog = prefix + "/error.log";
+        std::vector<std::string> arguments = {kNginx.string(), "-p", prefix, "-e", errorLog,
+                                              "-c", config.string()};
+        std::vector<char*> argv;
+        for (std::string& argument : arguments) argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        if (::posix_spawn(&pid_, argv[0], nullptr, nullptr, argv.data(), environ) != 0) pid_ = -1;
+    }
+    ~Nginx() {
+        if (pid_ <= 0) return;
+        ::kill(pid_, SIGTERM);
+        ::waitpid(pid_, nullptr, 0);
+    }
+
+    // Whether it answers connections within a few seconds.
+    bool ready() const {
+        for (int attempt = 0; pid_ > 0 && attempt < 100; ++attempt) {
+            const int probe = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+            sockaddr_in address{};
+            address.sin_family = AF_INET;
+            address.sin_port = htons(port_);
+            address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+            const bool connected =
+                ::connect(probe, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+            ::close(probe);
+            if (connected) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return false;
+    }
+    UpdateServer server() const {
+        return {QStringLiteral("127.0.0.1"), port_, std::chrono::seconds(10)};
+    }
+    std::string errorLog() const { return folder_.read("error.log"); }
+
+  private:
+    TempFolder folder_;
+    std::uint16_t port_ = 0;
+    pid_t pid_ = -1;
+};
+
+// What the site publishes is what the program ships: the same runeword file, its version line
+// in the runeword version file, the program's own version in the program version file.
+TEST(PublishedSite, AgreesWithTheShippedData) {
+    const fs::path updates = kSite / "Sockwright/updates";
+    const std::string runewords = readFile(updates / "runewords.txt");
+    EXPECT_EQ(runewords, readFile(fs::path(SOCKWRIGHT_SHIPPED_DATA) / "runewords.txt"));
+    EXPECT_EQ(readFile(updates / "runewordversion.txt"),
+              runewords.substr(0, runewords.find('\n') + 1));
+    EXPECT_EQ(readFile(updates / "sockwrightversion.txt"),
+              std::to_string(kBuildVersionMajor) + "." + std::to_string(kBuildVersionMinor) +
+                  "." + std::to_string(kBuildVersionPatch) + "\n");
+}
+
+TEST(NginxUpdateServer, AnswersTheCheckAndTheDownloadLoads) {
+    ASSERT_TRUE(fs::exists(kNginx)) << "nginx is needed: make deps installs it";
+    const Nginx nginx;
+    ASSERT_TRUE(nginx.ready()) << nginx.errorLog();
+
+    UpdateCheck check(nginx.server());
+    std::optional<ServerVersions> found;
+    QObject::connect(&check, &UpdateCheck::versionsFound,
+                     [&](const ServerVersions& versions) { found = versions; });
+    QSignalSpy ended(&check, &UpdateCheck::ended);
+    check.start("0123ABCD_1234_abcd_5678_9ABCDEF01234");
+    ASSERT_TRUE(ended.wait(10000));
+    ASSERT_TRUE(found) << nginx.errorLog();
+    EXPECT_EQ(found->program, (VersionTriple{kBuildVersionMajor, kBuildVersionMinor,
+                                             kBuildVersionPatch}));
+    EXPECT_EQ(found->runewords, (VersionTriple{1, 0, 0}));
+
+    TempFolder data;
+    data.write("runewords.txt", "0.9.0\nOld\n0x1\n1\n");
+    const RuneTable runes =
+        parseRuneFile(readFile(fs::path(SOCKWRIGHT_SHIPPED_DATA) / "runes.txt"));
+    const RunewordDownloadResult result = downloadRunewords(nginx.server(), data.path(), runes);
+    ASSERT_TRUE(result.stored) << result.reason << nginx.errorLog();
+    const std::string stored = data.read("runewords.txt");
+    EXPECT_EQ(stored, readFile(kSite / "Sockwright/updates/runewords.txt"));
+    const RunewordFileParse loaded = parseRunewordFile(stored, runes);
+    ASSERT_TRUE(loaded.runewords);
+    EXPECT_GT(loaded.runewords->size(), 90u);
+}
+
+}  // namespace
+}  // namespace sockwright

@@ -1,0 +1,151 @@
+// The update check and the runeword download against a real server on loopback that answers
+// from a script and records the bytes it received.
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <filesystem>
+#include <optional>
+
+#include "Texts.h"
+#include "model/FileContents.h"
+#include "model/RuneFileReader.h"
+#include "support/LoopbackServer.h"
+#include "support/TempFolder.h"
+#include "update/RunewordDownload.h"
+#include "update/UpdateCheck.h"
+#include "update/UpdateRequests.h"
+
+namespace sockwright {
+namespace {
+
+using testing::ClosedPort;
+using testing::LoopbackServer;
+using testing::ScriptedReply;
+using testing::TempFolder;
+using Ending = ScriptedReply::Ending;
+namespace fs = std::filesystem;
+
+const std::string kHeader = "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n";
+
+UpdateServer loopback(std::uint16_t port) {
+    return {QStringLiteral("127.0.0.1"), port, std::chrono::milliseconds(300)};
+}
+
+ScriptedReply answer(const std::string& body) {
+    return {{kHeader + body}};
+}
+
+std::string shippedFile(const char* name) {
+    return readWholeFile(fs::path(SOCKWRIGHT_SHIPPED_DATA) / name).bytes;
+}
+
+std::optional<ServerVersions> check(std::uint16_t port) {
+    UpdateCheck check(loopback(port));
+    std::optional<ServerVersions> found;
+    QObject::connect(&check, &UpdateCheck::versionsFound,
+                     [&](const ServerVersions& versions) { found = versions; });
+    QSignalSpy ended(&check, &UpdateCheck::ended);
+    check.start("0123ABCD_1234_abcd_5678_9ABCDEF01234");
+    EXPECT_TRUE(ended.wait(5000));
+    return found;
+}
+
+TEST(UpdateCheck, AsksForTheProgramVersionThenTheRunewordVersion) {
+    // A body longer than the kept 2048 bytes still reads its version.
+    LoopbackServer server({answer("1.2.7\r\n" + std::string(5000, 'x')), answer("x")});
+    const std::optional<ServerVersions> found = check(server.port());
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->program, (VersionTriple{1, 2, 7}));
+    EXPECT_EQ(found->runewords, (VersionTriple{0, 0, 0}));  // a body that reads nothing
+    const std::string id = "0123ABCD_1234_abcd_5678_9ABCDEF01234";
+    const std::vector<std::string> expected = {
+        wireBytes(programVersionRequest(text(TextUpdateHost), id)),
+        wireBytes(runewordVersionRequest(text(TextUpdateHost), id))};
+    EXPECT_EQ(server.requests(), expected);
+}
+
+TEST(UpdateCheck, ReportsNothingWhenEitherAnswerFails) {
+    const std::string noHeaderEnd = "HTTP/1.0 200 OK\r\n1.2.3";
+    const std::string lateHeaderEnd = "HTTP/1.0 200 OK\r\n" + std::string(2040, 'h') + "\r\n\r\n1.2.3";
+    {
+        // The runeword version is not even asked for when the program version failed.
+        LoopbackServer server({{{noHeaderEnd}}, answer("1.2.3")});
+        EXPECT_FALSE(check(server.port()));
+        EXPECT_EQ(server.connections(), 1);
+    }
+    for (const ScriptedReply& second : {ScriptedReply{{lateHeaderEnd}}, ScriptedReply{{}, Ending::Reset},
+                                        ScriptedReply{{}, Ending::Hold}}) {
+        LoopbackServer server({answer("9.9.9"), second});
+        EXPECT_FALSE(check(server.port()));
+        EXPECT_EQ(server.connections(), 2);
+    }
+    // A refused connection says so on the diagnostic stream.
+    const ClosedPort closed;
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(check(closed.port()));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "client: connect: Connection refused\n");
+}
+
+class RunewordDownloadTest : public ::testing::Test {
+  protected:
+    void SetUp() override { data.write("runewords.txt", kOldFile); }
+
+    RunewordDownloadResult download(std::vector<ScriptedReply> replies) {
+        LoopbackServer server(std::move(replies));
+        RunewordDownloadResult result = downloadRunewords(loopback(server.port()), data.path(), runes);
+        requests = server.requests();
+        return result;
+    }
+    // The data folder holds runewords.txt and nothing else: no temporary file is left.
+    void expectOnlyTheFile(const std::string& contents) {
+        EXPECT_EQ(data.read("runewords.txt"), contents);
+        EXPECT_EQ(std::distance(fs::directory_iterator(data.path()), fs::directory_iterator()), 1);
+    }
+
+    const std::string kOldFile = "1.0.0\nOld\n0x1\n1 2\nold property\n";
+    TempFolder data;
+    const RuneTable runes = parseRuneFile(shippedFile("runes.txt"));
+    std::vector<std::string> requests;
+};
+
+TEST_F(RunewordDownloadTest, StoresTheBodyUnchangedWhateverSegmentsItCameIn) {
+    // Line ends stay CR LF; the header ends exactly at the end of the first segment.
+    std::string body;
+    for (const char c : shippedFile("runewords.txt")) body += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    const std::size_t third = body.size() / 3;
+    const RunewordDownloadResult result = download(
+        {{{kHeader, body.substr(0, third), body.substr(third, third), body.substr(2 * third)}}});
+    EXPECT_TRUE(result.stored) << result.reason;
+    expectOnlyTheFile(body);
+    EXPECT_EQ(requests, std::vector<std::string>{wireBytes(text(TextRunewordFileRequest))});
+}
+
+TEST_F(RunewordDownloadTest, AFailedDownloadLeavesTheOldFileAsItWas) {
+    const std::string file = shippedFile("runewords.txt");
+    const std::string cutHeader =
+        "HTTP/1.0 200 OK\r\nContent-Length: " + std::to_string(file.size()) + "\r\n\r\n";
+    const std::vector<std::pair<const char*, ScriptedReply>> failures = {
+        {"error page", {{"HTTP/1.0 404 Not Found\r\n\r\n<html>404 Not Found</html>\n"}}},
+        {"corrupt body", answer("1.0.0\nA\nB\nC\n\n\nD\n0x1\n1\n")},
+        {"no header end", {{"HTTP/1.0 200 OK\r\n" + file}}},
+        {"header end beyond 2048 bytes", {{"X: " + std::string(2100, 'h') + "\r\n\r\n" + file}}},
+        {"cut and reset", {{cutHeader + file.substr(0, file.size() / 2)}, Ending::Reset}},
+        {"cut and closed", {{cutHeader + file.substr(0, file.size() / 2)}}},
+        {"silent server", {{kHeader + file.substr(0, 100)}, Ending::Hold}},
+    };
+    for (const auto& [what, reply] : failures) {
+        SCOPED_TRACE(what);
+        const RunewordDownloadResult result = download({reply});
+        EXPECT_FALSE(result.stored);
+        EXPECT_FALSE(result.reason.empty());
+        expectOnlyTheFile(kOldFile);
+    }
+    const ClosedPort closed;
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(downloadRunewords(loopback(closed.port()), data.path(), runes).stored);
+    ::testing::internal::GetCapturedStderr();
+    expectOnlyTheFile(kOldFile);
+}
+
+}  // namespace
+}  // namespace sockwright

@@ -1,0 +1,119 @@
+// The update protocol without a socket: the bytes of each request, where an answer's body
+// begins, how a version body reads and compares, and which downloads may replace the file.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+#include "Texts.h"
+#include "model/FileContents.h"
+#include "model/RuneFileReader.h"
+#include "update/HttpAnswer.h"
+#include "update/RunewordFileCheck.h"
+#include "update/UpdateRequests.h"
+#include "update/VersionText.h"
+
+namespace sockwright {
+namespace {
+
+using namespace std::string_literals;
+
+TEST(UpdateRequests, AreOneAbsoluteRequestLineAnEmptyLineAndOneZeroByte) {
+    EXPECT_EQ(wireBytes(programVersionRequest("host.example", "ID_1")),
+              "GET http://host.example/Sockwright/updates/sockwrightversion.txt#ID_1 "
+              "HTTP/1.0\r\n\r\n\0"s);
+    // Without an id the "#" stands alone.
+    EXPECT_EQ(runewordVersionRequest("h", ""),
+              "GET http://h/Sockwright/updates/runewordversion.txt# HTTP/1.0\r\n\r\n");
+    // The file request in the table of texts is the one built for the configured host.
+    EXPECT_EQ(text(TextRunewordFileRequest), runewordFileRequest(text(TextUpdateHost)));
+}
+
+TEST(VersionText, ReadsAsScanningThreeNumbersDoesAndKeepsWhatDidNotRead) {
+    const VersionTriple start{7, 8, 9};
+    struct Case {
+        const char* body;
+        VersionTriple expected;
+    };
+    constexpr std::int32_t kMost = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kLeast = std::numeric_limits<std::int32_t>::min();
+    for (const Case& c : {
+             Case{"1.2.7", {1, 2, 7}},
+             Case{"2", {2, 8, 9}},
+             Case{"x1.2.3", {7, 8, 9}},
+             Case{"", {7, 8, 9}},
+             Case{" \r\n+3. -4.5rest", {3, -4, 5}},  // blanks before a number, signs
+             Case{"1 .2.3", {1, 8, 9}},              // no blank may come before a dot
+             Case{"1..3", {1, 8, 9}},
+             Case{"99999999999.-99999999999.0", {kMost, kLeast, 0}},
+         }) {
+        EXPECT_EQ(readVersionText(c.body, start), c.expected) << c.body;
+    }
+}
+
+TEST(VersionText, NewerMeansTheFirstDifferingNumberIsLargerAsASignedNumber) {
+    const VersionTriple mine{1, 1, 3};
+    EXPECT_TRUE(isNewer({1, 1, 4}, mine));
+    EXPECT_TRUE(isNewer({1, 2, 0}, mine));
+    EXPECT_FALSE(isNewer({1, 1, 3}, mine));
+    EXPECT_FALSE(isNewer({1, 0, 9}, mine));
+    EXPECT_FALSE(isNewer({-1, 9, 9}, {0, 0, 0}));
+}
+
+TEST(HttpAnswer, TheHeaderMustEndWithinTheFirst2048Bytes) {
+    const std::string header(2044, 'h');
+    EXPECT_EQ(findBodyStart(header + "\r\n\r\nbody"), 2048u);
+    EXPECT_EQ(findBodyStart("h" + header + "\r\n\r\nbody"), std::nullopt);
+    EXPECT_EQ(findBodyStart("HTTP/1.0 200 OK\r\n\r\n"), 19u);
+    EXPECT_EQ(findBodyStart("HTTP/1.0 200 OK\r\n\nbody"), std::nullopt);
+
+    // A version answer keeps its first 2048 bytes and then wants no more: a body beyond them
+    // is not read, but the answer still counts.
+    VersionAnswer answer;
+    EXPECT_TRUE(answer.take(header));
+    EXPECT_FALSE(answer.take("\r\n\r\n1.2.3"));
+    EXPECT_EQ(answer.version({4, 5, 6}), (VersionTriple{4, 5, 6}));
+    VersionAnswer noEnd;
+    noEnd.take(header + "h\r\n\r\n1.2.3");
+    EXPECT_EQ(noEnd.version({}), std::nullopt);
+}
+
+TEST(HttpAnswer, AFileAnswerPassesTheBodyUnchangedHoweverItArrives) {
+    const std::string answer = "HTTP/1.0 200 OK\r\nContent-Length: 9\r\n\r\nA\r\nB\r\n\r\nC";
+    for (const std::size_t piece : {std::size_t{1}, std::size_t{5}, answer.size()}) {
+        FileAnswer file;
+        std::string body;
+        for (std::size_t at = 0; at < answer.size(); at += piece) {
+            ASSERT_TRUE(file.take(std::string_view(answer).substr(at, piece), body));
+        }
+        EXPECT_EQ(body, "A\r\nB\r\n\r\nC") << piece;
+        EXPECT_TRUE(file.complete());
+    }
+
+    // A body shorter than the header announced was cut; no header end at all is no answer.
+    FileAnswer cut;
+    std::string body;
+    ASSERT_TRUE(cut.take("HTTP/1.0 200 OK\r\ncontent-length:  10\r\n\r\nshort", body));
+    EXPECT_FALSE(cut.complete());
+    FileAnswer endless;
+    EXPECT_TRUE(endless.take(std::string(2047, 'h'), body));
+    EXPECT_FALSE(endless.complete());
+    EXPECT_FALSE(endless.take("h\r\n\r\n", body));
+}
+
+TEST(RunewordFileCheck, OnlyAWholeRunewordFileMayReplaceTheOldOne) {
+    const RuneTable runes = parseRuneFile(readWholeFile(SOCKWRIGHT_SHIPPED_DATA "/runes.txt").bytes);
+    const std::string shipped = readWholeFile(SOCKWRIGHT_SHIPPED_DATA "/runewords.txt").bytes;
+    ASSERT_FALSE(shipped.empty());
+    EXPECT_TRUE(isLoadableRunewordFile(shipped, runes));
+    EXPECT_TRUE(isLoadableRunewordFile("1.0.0\nSteel\n0x1\n13 5\n+20% IAS\n", runes));
+
+    EXPECT_FALSE(isLoadableRunewordFile("<html><body>404 Not Found</body></html>", runes));
+    EXPECT_FALSE(isLoadableRunewordFile("", runes));
+    EXPECT_FALSE(isLoadableRunewordFile("1.0.0\n", runes));  // a version line alone is corrupt
+    // Cut after a name line: the equipment line is missing.
+    EXPECT_FALSE(isLoadableRunewordFile(shipped.substr(0, shipped.find("\n0x", 20) + 1), runes));
+}
+
+}  // namespace
+}  // namespace sockwright
