@@ -19,6 +19,7 @@
 #include "ui/dialogs/ConfirmationDialog.h"
 #include "ui/dialogs/NewAccountDialog.h"
 #include "ui/dialogs/SelectCharacterDialog.h"
+#include "ui/dialogs/UpdateDialog.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"
 #include "ui/skin/LocalText.h"
@@ -131,6 +132,24 @@ void addAccountDialogs(GallerySheet& sheet, const QDir& runtime) {
     ConfirmationDialog refusal(SelectCharacterDialog::kCannotDeleteCharacter,
                                fromLocalBytes(text(TextLastCharacter)));
     sheet.add(refusal, "Confirmation: Cannot Delete Character");
+
+    sheet.heading("Update: opened, then each message of the update flow");
+    UpdateDialog opened;
+    sheet.add(opened, "Update: opened");
+    const struct {
+        int text;
+        const char* state;
+    } updateMessages[] = {{TextNewProgramVersion, "Update: newer program"},
+                          {TextNewRunewords, "Update: newer runewords"},
+                          {TextRunewordsUpdated, "Update: downloaded"},
+                          {TextRunewordDownloadFailed, "Update: download failed"},
+                          {TextRunewordReloadFailed, "Update: cannot be loaded"}};
+    UpdateDialog update;
+    update.setCaption(QStringLiteral("Sockwright Update"));
+    for (const auto& message : updateMessages) {
+        update.setMessage(fromLocalBytes(text(message.text)));
+        sheet.add(update, message.state);
+    }
 }
 
 }  // namespace sockwright::pictures

@@ -34,7 +34,8 @@ std::optional<std::uint64_t> announcedBodyLength(std::string_view header) {
         header.remove_prefix(lineEnd == std::string_view::npos ? header.size() : lineEnd + 2);
         if (!startsWithIgnoringCase(line, kName)) continue;
         line.remove_prefix(kName.size());
-        while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
+            line.remove_prefix(1);
         std::uint64_t length = 0;
         std::size_t digits = 0;
         for (; digits < line.size() && std::isdigit(static_cast<unsigned char>(line[digits]));

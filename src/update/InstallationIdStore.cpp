@@ -30,9 +30,9 @@ std::optional<std::string> InstallationIdStore::installationId() {
     } else if (!location_.isEmpty()) {
         settings = std::make_unique<QSettings>(location_, QSettings::NativeFormat);
     } else {
-        settings = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                               QStringLiteral("QUILLANE"),
-                                               QStringLiteral("SOCKWRIGHT"));
+        settings =
+            std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                        QStringLiteral("QUILLANE"), QStringLiteral("SOCKWRIGHT"));
     }
     if (settings->status() == QSettings::AccessError) return std::string();
 

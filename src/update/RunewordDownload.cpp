@@ -27,8 +27,8 @@ RunewordDownloadResult downloadRunewords(const UpdateServer& server,
     bool headerEnded = true;
     std::string body;
     HttpExchange exchange(server);
-    const bool received = exchange.runToEnd(
-        wireBytes(text(TextRunewordFileRequest)), [&](std::string_view bytes) {
+    const bool received =
+        exchange.runToEnd(wireBytes(text(TextRunewordFileRequest)), [&](std::string_view bytes) {
             body.clear();
             headerEnded = answer.take(bytes, body);
             return headerEnded && replacement.append(body).ok();

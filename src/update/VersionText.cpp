@@ -31,9 +31,8 @@ std::optional<std::int32_t> readNumber(std::string_view& text) {
     }
     text.remove_prefix(at);
     const std::int64_t value = negative ? -magnitude : magnitude;
-    return static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                                 std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace

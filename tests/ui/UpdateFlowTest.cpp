@@ -118,7 +118,8 @@ TEST_F(UpdateFlowTest, NewerRunewordsAreDownloadedStoredAndListedOnEveryPress) {
 
 TEST_F(UpdateFlowTest, AFailedDownloadSaysSoOffersTheHomePageAndKeepsTheFile) {
     const std::string before = runewordFile();
-    const LoopbackServer server({answer("1.1.3"), answer("1.0.1"),
+    const LoopbackServer server({answer("1.1.3"),
+                                 answer("1.0.1"),
                                  {{"HTTP/1.0 404 Not Found\r\n\r\n<html>Not Found</html>\n"}}});
     const auto window = start(server);
     const QStringList listedBefore = listedNames(*window);
@@ -157,10 +158,11 @@ TEST_F(UpdateFlowTest, TheIdIsKeptAcrossStartsAndNothingHappensWhenChecksAreOff)
         }
     }
     ASSERT_EQ(ids.size(), 4u);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral(
-                                       "^[0-9A-F]{8}_[0-9A-F]{4}_[0-9a-f]{4}_[0-9A-F]{4}_[0-9A-F]{12}$"))
-                    .match(QString::fromStdString(ids[0]))
-                    .hasMatch())
+    EXPECT_TRUE(
+        QRegularExpression(
+            QStringLiteral("^[0-9A-F]{8}_[0-9A-F]{4}_[0-9a-f]{4}_[0-9A-F]{4}_[0-9A-F]{12}$"))
+            .match(QString::fromStdString(ids[0]))
+            .hasMatch())
         << ids[0];
     EXPECT_EQ(std::count(ids.begin(), ids.end(), ids[0]), 4);
 

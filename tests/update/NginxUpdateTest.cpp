@@ -62,8 +62,8 @@ http {
 }
 )");
         const std::string errorLog = prefix + "/error.log";
-        std::vector<std::string> arguments = {kNginx.string(), "-p", prefix, "-e", errorLog,
-                                              "-c", config.string()};
+        std::vector<std::string> arguments = {kNginx.string(), "-p", prefix,         "-e",
+                                              errorLog,        "-c", config.string()};
         std::vector<char*> argv;
         for (std::string& argument : arguments) argv.push_back(argument.data());
         argv.push_back(nullptr);
@@ -111,8 +111,8 @@ TEST(PublishedSite, AgreesWithTheShippedData) {
     EXPECT_EQ(readFile(updates / "runewordversion.txt"),
               runewords.substr(0, runewords.find('\n') + 1));
     EXPECT_EQ(readFile(updates / "sockwrightversion.txt"),
-              std::to_string(kBuildVersionMajor) + "." + std::to_string(kBuildVersionMinor) +
-                  "." + std::to_string(kBuildVersionPatch) + "\n");
+              std::to_string(kBuildVersionMajor) + "." + std::to_string(kBuildVersionMinor) + "." +
+                  std::to_string(kBuildVersionPatch) + "\n");
 }
 
 TEST(NginxUpdateServer, AnswersTheCheckAndTheDownloadLoads) {
@@ -128,8 +128,8 @@ TEST(NginxUpdateServer, AnswersTheCheckAndTheDownloadLoads) {
     check.start("0123ABCD_1234_abcd_5678_9ABCDEF01234");
     ASSERT_TRUE(ended.wait(10000));
     ASSERT_TRUE(found) << nginx.errorLog();
-    EXPECT_EQ(found->program, (VersionTriple{kBuildVersionMajor, kBuildVersionMinor,
-                                             kBuildVersionPatch}));
+    EXPECT_EQ(found->program,
+              (VersionTriple{kBuildVersionMajor, kBuildVersionMinor, kBuildVersionPatch}));
     EXPECT_EQ(found->runewords, (VersionTriple{1, 0, 0}));
 
     TempFolder data;

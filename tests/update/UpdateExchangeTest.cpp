@@ -66,15 +66,17 @@ TEST(UpdateCheck, AsksForTheProgramVersionThenTheRunewordVersion) {
 
 TEST(UpdateCheck, ReportsNothingWhenEitherAnswerFails) {
     const std::string noHeaderEnd = "HTTP/1.0 200 OK\r\n1.2.3";
-    const std::string lateHeaderEnd = "HTTP/1.0 200 OK\r\n" + std::string(2040, 'h') + "\r\n\r\n1.2.3";
+    const std::string lateHeaderEnd =
+        "HTTP/1.0 200 OK\r\n" + std::string(2040, 'h') + "\r\n\r\n1.2.3";
     {
         // The runeword version is not even asked for when the program version failed.
         LoopbackServer server({{{noHeaderEnd}}, answer("1.2.3")});
         EXPECT_FALSE(check(server.port()));
         EXPECT_EQ(server.connections(), 1);
     }
-    for (const ScriptedReply& second : {ScriptedReply{{lateHeaderEnd}}, ScriptedReply{{}, Ending::Reset},
-                                        ScriptedReply{{}, Ending::Hold}}) {
+    for (const ScriptedReply& second :
+         {ScriptedReply{{lateHeaderEnd}}, ScriptedReply{{}, Ending::Reset},
+          ScriptedReply{{}, Ending::Hold}}) {
         LoopbackServer server({answer("9.9.9"), second});
         EXPECT_FALSE(check(server.port()));
         EXPECT_EQ(server.connections(), 2);
@@ -92,7 +94,8 @@ class RunewordDownloadTest : public ::testing::Test {
 
     RunewordDownloadResult download(std::vector<ScriptedReply> replies) {
         LoopbackServer server(std::move(replies));
-        RunewordDownloadResult result = downloadRunewords(loopback(server.port()), data.path(), runes);
+        RunewordDownloadResult result =
+            downloadRunewords(loopback(server.port()), data.path(), runes);
         requests = server.requests();
         return result;
     }
@@ -111,7 +114,8 @@ class RunewordDownloadTest : public ::testing::Test {
 TEST_F(RunewordDownloadTest, StoresTheBodyUnchangedWhateverSegmentsItCameIn) {
     // Line ends stay CR LF; the header ends exactly at the end of the first segment.
     std::string body;
-    for (const char c : shippedFile("runewords.txt")) body += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (const char c : shippedFile("runewords.txt"))
+        body += c == '\n' ? std::string("\r\n") : std::string(1, c);
     const std::size_t third = body.size() / 3;
     const RunewordDownloadResult result = download(
         {{{kHeader, body.substr(0, third), body.substr(third, third), body.substr(2 * third)}}});

@@ -102,7 +102,8 @@ TEST(HttpAnswer, AFileAnswerPassesTheBodyUnchangedHoweverItArrives) {
 }
 
 TEST(RunewordFileCheck, OnlyAWholeRunewordFileMayReplaceTheOldOne) {
-    const RuneTable runes = parseRuneFile(readWholeFile(SOCKWRIGHT_SHIPPED_DATA "/runes.txt").bytes);
+    const RuneTable runes =
+        parseRuneFile(readWholeFile(SOCKWRIGHT_SHIPPED_DATA "/runes.txt").bytes);
     const std::string shipped = readWholeFile(SOCKWRIGHT_SHIPPED_DATA "/runewords.txt").bytes;
     ASSERT_FALSE(shipped.empty());
     EXPECT_TRUE(isLoadableRunewordFile(shipped, runes));

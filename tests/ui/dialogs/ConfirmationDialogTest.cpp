@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QTest>
 #include <tuple>
 
+#include "Texts.h"
 #include "ui/dialogs/ConfirmationDialog.h"
+#include "ui/dialogs/UpdateDialog.h"
 #include "ui/skin/ImageButton.h"
 
 namespace sockwright {
@@ -34,6 +37,23 @@ TEST(ConfirmationDialogTest, EnterGoesAheadUnlessCancelHasTheFocus) {
         }
         EXPECT_EQ(dialog.result(), result);
         EXPECT_FALSE(dialog.isVisible());
+    }
+}
+
+// The Update box is the same box with more room: each message of the update flow fits its
+// message area without growing it, and one box shows each new message in turn.
+TEST(ConfirmationDialogTest, TheUpdateBoxHoldsEveryUpdateMessageInItsLargerArea) {
+    UpdateDialog dialog;
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Update"));
+    const ConfirmationDialog small;
+    EXPECT_GT(dialog.width(), small.width());
+    const QSize openedSize = dialog.size();
+    for (const int id : {TextNewProgramVersion, TextNewRunewords, TextRunewordsUpdated,
+                         TextRunewordDownloadFailed, TextRunewordReloadFailed}) {
+        const QString message = QString::fromLatin1(text(id).data(), text(id).size());
+        dialog.setMessage(message);
+        EXPECT_EQ(dialog.messageLabel().text(), message);
+        EXPECT_EQ(dialog.size(), openedSize) << id;
     }
 }
 
