@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libxkbcommon-dev qt6-qpa-plugins
     fontconfig fonts-dejavu-core fonts-quattrocento
     # The Debian package: made by CPack with dpkg-shlibdeps, checked by the validators and lintian.
-    dpkg-dev desktop-file-utils appstream lintian
+    dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()
