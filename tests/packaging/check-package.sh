@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # What the package holds and declares: the install layout, the icon at every size, the menu and
 # catalogue entries against their validators, the computed dependencies, and lintian's verdict.
-#   check-package.sh PACKAGE_FOLDER
+#   check-package.sh PACKAGE_FOLDER BUILT_IN_IMAGE_FOLDER
 set -euo pipefail
 package=$(echo "$1"/*.deb)
+built_in=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -26,9 +27,10 @@ done
 [[ -z "$(ls -A "$root" | grep -v '^usr$')" ]] || fail "files outside /usr: $(ls -A "$root")"
 while IFS= read -r line; do
     fail "not root-owned or writable by others: $line"
-done < <(dpkg-deb -c "$package" | awk '$2 != "root/root" || $1 ~ /^.{8}w/')
+done < <(dpkg-deb -c "$package" | awk '$1 !~ /^l/ && ($2 != "root/root" || $1 ~ /^.{8}w/)')
 
-# The icon at each size, read from the PNG header.
+# The icon at each size, read from the PNG header; where the program has the same size built in,
+# the very same picture.
 for size in 16 22 24 32 48 64 128 256; do
     icon="$usr/share/icons/hicolor/${size}x${size}/apps/net.sockwright.Sockwright.png"
     if [[ ! -f "$icon" ]]; then
@@ -37,6 +39,12 @@ for size in 16 22 24 32 48 64 128 256; do
     fi
     read -r width height < <(od -An -tu4 --endian=big -j16 -N8 "$icon")
     [[ "$width x $height" == "$size x $size" ]] || fail "${size}px icon is $width x $height"
+done
+for built_in_icon in Sockwright.png:256 Sockwright32.png:32 Sockwright16.png:16; do
+    size=${built_in_icon#*:}
+    cmp -s "$built_in/${built_in_icon%:*}" \
+        "$usr/share/icons/hicolor/${size}x${size}/apps/net.sockwright.Sockwright.png" ||
+        fail "the ${size}px theme icon is not the program's own"
 done
 
 desktop-file-validate "$usr/share/applications/net.sockwright.Sockwright.desktop" ||

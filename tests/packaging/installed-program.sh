@@ -19,9 +19,11 @@ dpkg -x "$package" "$work/root"
 launcher="$work/root/usr/bin/sockwright"
 shipped="$work/root/usr/share/sockwright"
 
-# Starts the launcher with a clean environment plus the given variables, waits until the program
-# catches SIGTERM (it then has its window or its first question up, or is about to), sends it,
-# and gives the exit status.
+program=$(readlink -f "$work/root/usr/lib/sockwright/sockwright")
+
+# Starts the launcher with a clean environment plus the given variables, waits until the launcher
+# has become the program and the program catches SIGTERM (it then has its window or its first
+# question up, or is about to), sends it, and gives the exit status.
 run_until_terminated() {
     env -i PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen "$@" "$launcher" \
         > "$work/output" 2>&1 &
@@ -31,8 +33,10 @@ run_until_terminated() {
             wait "$pid" || return $?
             return 0
         fi
-        mask=$(awk '/^SigCgt:/ { print $2 }' "/proc/$pid/status" 2> /dev/null || echo 0)
-        (((0x${mask:-0} >> 14) & 1)) && break
+        if [[ $(readlink "/proc/$pid/exe" 2> /dev/null) == "$program" ]]; then
+            mask=$(awk '/^SigCgt:/ { print $2 }' "/proc/$pid/status" 2> /dev/null || echo 0)
+            (((0x${mask:-0} >> 14) & 1)) && break
+        fi
         ((waited++ < 300)) || {
             kill -KILL "$pid"
             echo "the program did not start within 30 s" >&2
