@@ -1,10 +1,9 @@
 # Quick start: `make run` builds and starts Sockwright; `make test` builds and runs every test.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
-RUNTIME_DIR ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/sockwright
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test benchmark gallery sanitize format format-check clean
+.PHONY: all deps configure build run package test benchmark gallery sanitize format format-check clean
 
 all: build
 
@@ -22,8 +21,15 @@ build: configure
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure
 
+# Runs the program as it is installed: the build is installed into $(BUILD_DIR)/stage and started
+# by the installed launcher, which keeps the user's data in $$XDG_DATA_HOME/sockwright.
 run: build
-	@tools/run-sockwright.sh $(BUILD_DIR) "$(RUNTIME_DIR)"
+	@cmake --install $(BUILD_DIR) --prefix $(BUILD_DIR)/stage > /dev/null
+	@$(BUILD_DIR)/stage/bin/sockwright
+
+# The Debian package, sockwright_<version>_<architecture>.deb in $(BUILD_DIR).
+package: build
+	@cmake --build $(BUILD_DIR) --target package
 
 # Every picture and every skinned control in its states, on one sheet: $(BUILD_DIR)/gallery.png.
 gallery: configure

@@ -111,11 +111,10 @@ bool drawResourcePictures(const QDir& resources) {
                          resources.filePath(fromLocalBytes(face.name) + ".bmp"));
     }
     ok &= savePaletteBitmap(BackgroundPainter::background(), resources.filePath("Background.bmp"));
-    const QImage icon = ProgramIconPainter::icon();
-    ok &= save(icon, resources.filePath("Sockwright.png"), "PNG");
+    ok &= save(ProgramIconPainter::icon(), resources.filePath("Sockwright.png"), "PNG");
     // The window's big and small icons, drawn down from the large one.
     for (const int size : {32, 16}) {
-        ok &= save(icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+        ok &= save(ProgramIconPainter::icon(size),
                    resources.filePath(QStringLiteral("Sockwright%1.png").arg(size)), "PNG");
     }
     return ok;

@@ -46,4 +46,10 @@ QImage ProgramIconPainter::icon() {
     return image;
 }
 
+QImage ProgramIconPainter::icon(int size) {
+    const QImage large = icon();
+    if (size == kSize) return large;
+    return large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 }  // namespace sockwright::pictures

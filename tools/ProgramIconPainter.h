@@ -10,6 +10,8 @@ class ProgramIconPainter {
   public:
     static constexpr int kSize = 256;
     static QImage icon();
+    // The icon at another size, drawn down (or up) from the 256-pixel one with smoothing.
+    static QImage icon(int size);
 };
 
 }  // namespace sockwright::pictures

@@ -7,7 +7,10 @@ packages=(
     libgtest-dev libbenchmark-dev
     qt6-base-dev libxkbcommon-dev qt6-qpa-plugins
     fontconfig fonts-dejavu-core fonts-quattrocento
+    # The real update server of the update tests.
     nginx
+    # The Debian package: made by CPack with dpkg-shlibdeps, checked by the validators and lintian.
+    dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()

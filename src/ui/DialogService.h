@@ -26,6 +26,10 @@ class DialogService {
     virtual void openLink(const QString& link) = 0;
     // The details of one rune, with its highlighted picture (nullptr when it has none).
     virtual void showRuneDetails(QWidget* parent, const Rune& rune, const QPixmap* image) = 0;
+    // The program is ending: every open menu, dialog and box ends as if cancelled, and from now
+    // on none is shown (a dialog ends at once, cancelled; a question is answered No). Where
+    // nothing waits for the user, there is nothing to end.
+    virtual void endAllDialogs() {}
 };
 
 }  // namespace sockwright

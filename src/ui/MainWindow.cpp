@@ -99,6 +99,7 @@ bool MainWindow::initialise() {
 
     DialogMessageSink messages(dialogs_, this);
     if (loadRuneData(state_, messages) != RuneDataLoadResult::Loaded) return false;
+    dataLoaded_ = true;
 
     updateCharacterLine();
     remindOfMissingFont();
@@ -478,6 +479,18 @@ void MainWindow::saveSettingsOrTell() {
 void MainWindow::accept() {
     saveSettingsOrTell();
     QDialog::accept();
+}
+
+void MainWindow::endAtRequest() {
+    if (dataLoaded_) {
+        // Nobody may be there to answer a message box: a failure goes to the error stream.
+        const SaveResult saved = saveSettings(state_);
+        if (!saved) {
+            std::fprintf(stderr, "sockwright: %s could not be saved: %s\n",
+                         settingsFilePath(state_).string().c_str(), saved.reason().c_str());
+        }
+    }
+    dialogs_.endAllDialogs();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

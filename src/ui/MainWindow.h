@@ -78,6 +78,10 @@ class MainWindow : public QDialog {
 
     // OK: saves the settings, then ends the dialog.
     void accept() override;
+    // A request from outside to end the program (the session ending, Ctrl+C): saves the
+    // settings as the close box does, once the data is loaded, then has the dialog service end
+    // every open dialog, this window among them.
+    void endAtRequest();
 
     ProgramState& state() { return state_; }
     // The picture tables, decoded first if start-up left some pending.
@@ -113,6 +117,7 @@ class MainWindow : public QDialog {
     ProgramState state_;
     SkinImages images_;
     bool fontFound_ = false;
+    bool dataLoaded_ = false;  // until then the settings in memory are not the user's
     QPixmap background_;
 
     // Controls, in tab order.

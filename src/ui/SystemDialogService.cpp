@@ -1,5 +1,6 @@
 #include "ui/SystemDialogService.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QMessageBox>
@@ -12,15 +13,18 @@
 namespace sockwright {
 
 int SystemDialogService::runDialog(QDialog& dialog) {
+    if (ending_) return QDialog::Rejected;
     return dialog.exec();
 }
 
 void SystemDialogService::showMessage(QWidget* parent, const QString& text) {
+    if (ending_) return;
     QMessageBox box(QMessageBox::NoIcon, MainWindow::kTitle, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
 bool SystemDialogService::askYesNo(QWidget* parent, const QString& text) {
+    if (ending_) return false;
     QMessageBox box(QMessageBox::Question, MainWindow::kTitle, text,
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
@@ -32,8 +36,22 @@ void SystemDialogService::openLink(const QString& link) {
 }
 
 void SystemDialogService::showRuneDetails(QWidget* parent, const Rune& rune, const QPixmap* image) {
+    if (ending_) return;
     RuneDetailsDialog dialog(rune, image, parent);
     dialog.exec();
+}
+
+void SystemDialogService::endAllDialogs() {
+    ending_ = true;
+    while (QWidget* popup = QApplication::activePopupWidget()) {
+        if (!popup->close()) break;
+    }
+    // Every modal loop ends; the innermost returns first, whatever the order here.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        auto* dialog = qobject_cast<QDialog*>(window);
+        if (dialog != nullptr && dialog->isVisible()) dialog->reject();
+    }
 }
 
 }  // namespace sockwright

@@ -12,6 +12,10 @@ class SystemDialogService : public DialogService {
     bool askYesNo(QWidget* parent, const QString& text) override;
     void openLink(const QString& link) override;
     void showRuneDetails(QWidget* parent, const Rune& rune, const QPixmap* image) override;
+    void endAllDialogs() override;
+
+  private:
+    bool ending_ = false;
 };
 
 }  // namespace sockwright
