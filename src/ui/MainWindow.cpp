@@ -148,12 +148,13 @@ void MainWindow::createControls() {
 
     windowMenu_ = new QMenu(this);
     rowMenu_ = new QMenu(this);
-    rowMenu_->setFont(skinFont(kHeadingPointSize));
     rowMenu_->setStyleSheet(
         QStringLiteral("QMenu { background: black; color: rgb(178, 170, 149);"
                        " border: 1px solid rgb(128, 128, 0); }"
                        "QMenu::item { padding: 3px 12px; }"
                        "QMenu::item:selected { background: rgb(128, 128, 0); color: white; }"));
+    // After the style sheet, which would otherwise give the menu the program's default font.
+    rowMenu_->setFont(skinFont(kHeadingPointSize));
     whoCanMakeEntry_ = rowMenu_->addAction(QStringLiteral("Who can make this?"));
     whoCanMakeEntry_->setObjectName(QStringLiteral("whoCanMakeEntry"));
 }
