@@ -301,6 +301,7 @@ int main(int argc, char** argv) {
     addControls(sheet, runtime);
     addSelectionDialogs(sheet, runtime);
     addAccountDialogs(sheet, runtime);
+    addPlannerDialogs(sheet, runtime);
 
     if (!sheet.finished().save(output, "PNG")) {
         std::fprintf(stderr, "gallery: cannot write %s\n", qPrintable(output));

@@ -30,26 +30,6 @@ class ConsoleMessages : public MessageSink {
     }
 };
 
-RuneTable readRunes(const QDir& runtime) {
-    const FileContents file = readWholeFile(toLocalBytes(runtime.filePath("data/runes.txt")));
-    if (file.status != FileReadStatus::Read) {
-        std::fprintf(stderr, "gallery: cannot read data/runes.txt\n");
-        return {};
-    }
-    return parseRuneFile(file.bytes);
-}
-
-// The pictures are loaded from bmp/ below the current folder, as the program loads them.
-SkinImages loadImages(const QDir& runtime, const RuneTable& runes) {
-    SkinImages images;
-    const QString previous = QDir::currentPath();
-    if (!QDir::setCurrent(runtime.absolutePath())) return images;
-    ConsoleMessages messages;
-    loadSkinImages(runes, images, messages);
-    QDir::setCurrent(previous);
-    return images;
-}
-
 // The rune with the most text to show: the widest line, then the most lines.
 int longestRune(const RuneTable& runes) {
     int longest = 0;
@@ -116,9 +96,29 @@ void addRuneDetails(GallerySheet& sheet, const RuneTable& runes, const SkinImage
 
 }  // namespace
 
+RuneTable readGalleryRunes(const QDir& runtime) {
+    const FileContents file = readWholeFile(toLocalBytes(runtime.filePath("data/runes.txt")));
+    if (file.status != FileReadStatus::Read) {
+        std::fprintf(stderr, "gallery: cannot read data/runes.txt\n");
+        return {};
+    }
+    return parseRuneFile(file.bytes);
+}
+
+// The pictures are loaded from bmp/ below the current folder, as the program loads them.
+SkinImages loadGalleryImages(const QDir& runtime, const RuneTable& runes) {
+    SkinImages images;
+    const QString previous = QDir::currentPath();
+    if (!QDir::setCurrent(runtime.absolutePath())) return images;
+    ConsoleMessages messages;
+    loadSkinImages(runes, images, messages);
+    QDir::setCurrent(previous);
+    return images;
+}
+
 void addSelectionDialogs(GallerySheet& sheet, const QDir& runtime) {
-    const RuneTable runes = readRunes(runtime);
-    const SkinImages images = loadImages(runtime, runes);
+    const RuneTable runes = readGalleryRunes(runtime);
+    const SkinImages images = loadGalleryImages(runtime, runes);
     addSelectRunes(sheet, runes, images);
     addSelectEquipment(sheet, images);
     addRuneDetails(sheet, runes, images);

@@ -44,7 +44,11 @@ bool RunewordFilter::runeLogicMatches(const Runeword& runeword) const {
 }
 
 bool RunewordFilter::runewordIsListed(const Runeword& runeword) const {
-    return runeLogicMatches(runeword) && (runeword.equipmentMask & character_.equipment) != 0 &&
+    return runeLogicMatches(runeword) && fitsEquipmentAndCount(runeword);
+}
+
+bool RunewordFilter::fitsEquipmentAndCount(const Runeword& runeword) const {
+    return (runeword.equipmentMask & character_.equipment) != 0 &&
            runeCountMatches(character_.runeCountFilter, runeword.runeCount);
 }
 

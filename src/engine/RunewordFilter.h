@@ -15,6 +15,8 @@ class RunewordFilter {
 
     bool runeLogicMatches(const Runeword& runeword) const;
     bool runewordIsListed(const Runeword& runeword) const;
+    // The tests of the listing besides the rune logic: a wanted equipment type and the count.
+    bool fitsEquipmentAndCount(const Runeword& runeword) const;
     // The listed runewords in list order; the pointers refer into the given list.
     std::vector<const Runeword*> listedRunewords(const RunewordList& runewords) const;
 

@@ -27,6 +27,7 @@
 #include "ui/RunewordListModel.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/AboutTextDialog.h"
+#include "ui/dialogs/RunePlannerDialog.h"
 #include "ui/dialogs/SelectCharacterDialog.h"
 #include "ui/dialogs/SelectEquipmentDialog.h"
 #include "ui/dialogs/SelectRunesDialog.h"
@@ -144,6 +145,7 @@ void MainWindow::createControls() {
                                             QStringLiteral("Select &Runes"));
     selectCharacter_ = makeControl<ImageButton>(this, QStringLiteral("selectCharacter"),
                                                 QStringLiteral("Select &Character"));
+    plan_ = makeControl<ImageButton>(this, QStringLiteral("plan"), QStringLiteral("&Plan"));
     ok_ = makeControl<ImageButton>(this, QStringLiteral("ok"), QStringLiteral("OK"));
     contactLine_ = makeControl<LabelButton>(this, QStringLiteral("contactLine"));
     contactLine_->setCursor(Qt::PointingHandCursor);
@@ -154,6 +156,16 @@ void MainWindow::createControls() {
     update_->setEnabled(false);
 
     windowMenu_ = new QMenu(this);
+    rowMenu_ = new QMenu(this);
+    rowMenu_->setStyleSheet(
+        QStringLiteral("QMenu { background: black; color: rgb(178, 170, 149);"
+                       " border: 1px solid rgb(128, 128, 0); }"
+                       "QMenu::item { padding: 3px 12px; }"
+                       "QMenu::item:selected { background: rgb(128, 128, 0); color: white; }"));
+    // After the style sheet, which would otherwise give the menu the program's default font.
+    rowMenu_->setFont(skinFont(kHeadingPointSize));
+    whoCanMakeEntry_ = rowMenu_->addAction(QStringLiteral("Who can make this?"));
+    whoCanMakeEntry_->setObjectName(QStringLiteral("whoCanMakeEntry"));
 }
 
 void MainWindow::placeControls() {
@@ -178,6 +190,7 @@ void MainWindow::placeControls() {
     place(*selectEquipment_, layout::kSelectEquipment);
     place(*selectRunes_, layout::kSelectRunes);
     place(*selectCharacter_, layout::kSelectCharacter);
+    place(*plan_, layout::kPlan);
     place(*ok_, layout::kOk);
     place(*contactLine_, layout::kContactLine);
     place(*characterLine_, layout::kCharacterLine);
@@ -196,6 +209,10 @@ void MainWindow::connectCommands() {
     connect(selectEquipment_, &QAbstractButton::clicked, this, &MainWindow::selectEquipment);
     connect(selectCharacter_, &QAbstractButton::clicked, this, &MainWindow::selectCharacter);
     connect(update_, &QAbstractButton::clicked, this, &MainWindow::runUpdate);
+    connect(plan_, &QAbstractButton::clicked, this, [this] { openPlanner(); });
+    connect(whoCanMakeEntry_, &QAction::triggered, this, [this] {
+        if (const Runeword* runeword = list_->selectedRuneword()) openPlanner(runeword);
+    });
     for (RuneToggleButton* slot : runeSlots_) {
         connect(slot, &RuneToggleButton::slotClicked, this, [this](RuneToggleButton* clicked) {
             for (std::size_t index = 0; index < runeSlots_.size(); ++index) {
@@ -222,6 +239,7 @@ void MainWindow::setButtonFaces() {
     selectRunes_->setFace("Runes");
     selectEquipment_->setFace("Equipment");
     selectCharacter_->setFace("Character");
+    plan_->setFace("Plan");
     title_->setFace("Title");
     logo_->setFace("Logo");
     about_->setFace("About");
@@ -442,6 +460,22 @@ void MainWindow::selectCharacter() {
     updateCharacterLine();
 }
 
+void MainWindow::openPlanner(const Runeword* shown) {
+    AccountList& accounts = state_.accounts;
+    if (accounts.currentAccount() == nullptr) return;
+    RunePlannerDialog dialog(accounts, state_.runewords, state_.runeTable, images().runes, this);
+    if (shown != nullptr) dialog.openOn(*shown);
+    connect(&dialog, &RunePlannerDialog::runeDetailsRequested, this,
+            [this, &dialog](int runeNumber) { showRuneDetailsOver(&dialog, runeNumber); });
+    if (dialogs_.runDialog(dialog) != QDialog::Accepted) return;
+    const auto chosen = dialog.chosenCharacter();
+    const int index = chosen ? accounts.indexOf(chosen->account) : -1;
+    if (index < 0) return;
+    accounts.setCurrent(accounts.accounts()[static_cast<std::size_t>(index)].get(), chosen->slot);
+    refreshRunewordList();
+    updateCharacterLine();
+}
+
 void MainWindow::openGamePage() {
     dialogs_.openLink(fromLocalBytes(text(TextGamePage)));
 }
@@ -511,6 +545,22 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    // On a runeword row: who can make it. The row is selected first, so the menu's entry and the
+    // details both speak of it; from the keyboard the selected row is meant.
+    QPoint rowPoint = list_->viewport()->mapFrom(this, event->pos());
+    if (event->reason() == QContextMenuEvent::Keyboard && list_->hasFocus()) {
+        const int selected = list_->selectedRow();
+        rowPoint =
+            selected < 0 ? QPoint(-1, -1) : list_->visualRect(model_->index(selected, 0)).center();
+    }
+    const QModelIndex row =
+        list_->viewport()->rect().contains(rowPoint) ? list_->indexAt(rowPoint) : QModelIndex();
+    if (row.isValid()) {
+        list_->selectRow(row.row());
+        showSelectedRuneword();
+        rowMenu_->popup(list_->viewport()->mapToGlobal(rowPoint));
+        return;
+    }
     // Where the desktop gives the window no window menu of its own, a right click opens ours.
     if (windowMenu_->actions().isEmpty()) {
         QDialog::contextMenuEvent(event);

@@ -58,6 +58,9 @@ class MainWindow : public QDialog {
     // Accounts and characters change inside the dialog at once; on OK its shown account and
     // slot become current.
     void selectCharacter();
+    // The Rune Planner for the current character, showing a runeword from the start when one is
+    // given. A character chosen in it becomes current as Select Character's OK makes it.
+    void openPlanner(const Runeword* shown = nullptr);
     // "CHARACTER: realm: account: character".
     void updateCharacterLine();
     void openGamePage();
@@ -92,8 +95,9 @@ class MainWindow : public QDialog {
 
     // Controls are found by their object names: "logo", "title", "about", "heading1".."heading4",
     // "runewordList", "up", "down", "runeSlot1".."runeSlot6", "levelBadge", "detailsPanel",
-    // "selectEquipment", "selectRunes", "selectCharacter", "ok", "contactLine", "characterLine",
-    // "update"; the window menu's entry is the action "aboutMenuEntry".
+    // "selectEquipment", "selectRunes", "selectCharacter", "plan", "ok", "contactLine",
+    // "characterLine", "update"; the window menu's entry is the action "aboutMenuEntry", and the
+    // entry a right click on a runeword row offers is "whoCanMakeEntry".
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -134,6 +138,7 @@ class MainWindow : public QDialog {
     ImageButton* selectEquipment_ = nullptr;
     ImageButton* selectRunes_ = nullptr;
     ImageButton* selectCharacter_ = nullptr;
+    ImageButton* plan_ = nullptr;
     ImageButton* ok_ = nullptr;
     LabelButton* contactLine_ = nullptr;
     LabelButton* characterLine_ = nullptr;
@@ -148,6 +153,8 @@ class MainWindow : public QDialog {
     RunewordListModel* model_ = nullptr;
     QMenu* windowMenu_ = nullptr;
     QAction* aboutMenuEntry_ = nullptr;
+    QMenu* rowMenu_ = nullptr;
+    QAction* whoCanMakeEntry_ = nullptr;
 };
 
 }  // namespace sockwright

@@ -55,6 +55,8 @@ inline constexpr Rect kDetailsPanel{72, 214, 624, 274};
 inline constexpr Rect kSelectEquipment{12, 504, 167, 30};
 inline constexpr Rect kSelectRunes{189, 504, 91, 30};
 inline constexpr Rect kSelectCharacter{290, 504, 163, 30};
+// Centred in the room between Select Character and OK.
+inline constexpr Rect kPlan{500, 504, 81, 30};
 inline constexpr Rect kOk{629, 505, 69, 29};
 inline constexpr Rect kContactLine{4, 540, 700, 14};
 

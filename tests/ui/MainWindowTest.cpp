@@ -57,7 +57,8 @@ TEST_F(MainWindowTest, EveryMnemonicPressesItsOwnButtonAndBoxesAndLinksGoThrough
     } mnemonics[] = {{Qt::Key_L, "logo"},        {Qt::Key_T, "title"},
                      {Qt::Key_A, "about"},       {Qt::Key_U, "up"},
                      {Qt::Key_D, "down"},        {Qt::Key_E, "selectEquipment"},
-                     {Qt::Key_R, "selectRunes"}, {Qt::Key_C, "selectCharacter"}};
+                     {Qt::Key_R, "selectRunes"}, {Qt::Key_C, "selectCharacter"},
+                     {Qt::Key_P, "plan"}};
     const auto buttons = window.findChildren<ImageButton*>();
     for (const auto& mnemonic : mnemonics) {
         SCOPED_TRACE(mnemonic.button);
@@ -79,7 +80,8 @@ TEST_F(MainWindowTest, EveryMnemonicPressesItsOwnButtonAndBoxesAndLinksGoThrough
     EXPECT_EQ(dialogs.dialogs,
               (std::vector<std::string>{
                   "sockwright::AboutTextDialog", "sockwright::SelectEquipmentDialog",
-                  "sockwright::SelectRunesDialog", "sockwright::SelectCharacterDialog"}));
+                  "sockwright::SelectRunesDialog", "sockwright::SelectCharacterDialog",
+                  "sockwright::RunePlannerDialog"}));
     findControl<QAction>(window, "aboutMenuEntry").trigger();
     EXPECT_EQ(dialogs.dialogs.back(), "sockwright::AboutDialog");
     click(label("contactLine"));

@@ -29,7 +29,7 @@ struct ButtonFace {
 // The faces of the picture buttons, built into the program at these fixed sizes. The build reads
 // the names from this table to list the resources: keep each entry's name the first quoted text
 // after its opening brace.
-inline constexpr std::array<ButtonFace, 17> kButtonFaces{{
+inline constexpr std::array<ButtonFace, 18> kButtonFaces{{
     {"OK", 43, 28, ButtonFaceArt::Word, "OK"},
     {"Cancel", 108, 30, ButtonFaceArt::Word, "CANCEL"},
     {"Next", 16, 14, ButtonFaceArt::ArrowRight, ""},
@@ -47,6 +47,7 @@ inline constexpr std::array<ButtonFace, 17> kButtonFaces{{
     {"New", 67, 30, ButtonFaceArt::Word, "NEW"},
     {"Edit", 70, 30, ButtonFaceArt::Word, "EDIT"},
     {"Update", 125, 42, ButtonFaceArt::TwoLines, "UPDATE\nAVAILABLE"},
+    {"Plan", 81, 30, ButtonFaceArt::Word, "PLAN"},
 }};
 
 // The face of this name, or nullptr for a name that is not built in.

@@ -84,6 +84,7 @@ TEST(BuiltInImages, MainWindowFacesFillTheirControlsExactly) {
         {"Equipment", kSelectEquipment},
         {"Runes", kSelectRunes},
         {"Character", kSelectCharacter},
+        {"Plan", kPlan},
     };
     for (const auto& [name, control] : placed) {
         const ButtonFace* face = findButtonFace(name);
@@ -112,7 +113,7 @@ TEST(BuiltInImages, BackgroundHasOliveFramesRoundTheControlsAndIsBlackElsewhere)
     // frame's inside; its round stone leaves the slot's corners black for the frame's corners.
     std::vector<QRect> controls;
     for (const Rect& c : {kColumnHeadings, kRunewordList, kDetailsPanel, kCharacterLine,
-                          kLevelBadge, kLogo, kTitle, kAbout, kSelectEquipment, kOk})
+                          kLevelBadge, kLogo, kTitle, kAbout, kSelectEquipment, kPlan, kOk})
         controls.push_back(toQRect(c));
     for (int slot = 0; slot < kRuneSlotCount; ++slot) {
         controls.push_back(toQRect(runeSlot(slot)).adjusted(3, 0, -3, 0));

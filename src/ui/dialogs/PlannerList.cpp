@@ -1,0 +1,164 @@
+#include "ui/dialogs/PlannerList.h"
+
+#include <QAbstractItemDelegate>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <utility>
+
+#include "ui/MainWindowLayout.h"
+#include "ui/RunewordListDelegate.h"
+#include "ui/skin/SkinColours.h"
+#include "ui/skin/SkinFont.h"
+
+namespace sockwright {
+namespace {
+
+constexpr int kScrollBarWidth = 8;
+
+// Draws a planner row as the main window draws a runeword row: black ground, the skin font at
+// 10 points from 3 pixels below the row's top, each column clipped to its box.
+class PlannerRowDelegate : public QAbstractItemDelegate {
+  public:
+    PlannerRowDelegate(int secondColumn, QObject* parent)
+        : QAbstractItemDelegate(parent), secondColumn_(secondColumn) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const auto* model = static_cast<const PlannerListModel*>(index.model());
+        const PlannerRow* row = model->rowAt(index.row());
+        if (row == nullptr) return;
+        const bool selected = option.state.testFlag(QStyle::State_Selected);
+        QColor colour = selected ? kListSelectedText : kListText;
+        if (row->kind == PlannerRow::Kind::Heading) colour = row->lit ? kWhite : kGrey;
+
+        painter->save();
+        painter->fillRect(option.rect, kBlack);
+        painter->setFont(skinFont(RunewordListDelegate::kFontPointSize));
+        painter->setPen(colour);
+        const int top = option.rect.top() + RunewordListDelegate::kTextTop;
+        const int height = option.rect.height() - RunewordListDelegate::kTextTop;
+        const int left = option.rect.left() + row->indent;
+        const bool spans = row->secondText.isEmpty();
+        const int firstRight = spans ? option.rect.right() + 1 : option.rect.left() + secondColumn_;
+        painter->drawText(QRect(left, top, firstRight - left, height), Qt::AlignLeft | Qt::AlignTop,
+                          row->text);
+        if (!spans) {
+            const int secondLeft = option.rect.left() + secondColumn_;
+            painter->drawText(QRect(secondLeft, top, option.rect.right() + 1 - secondLeft, height),
+                              Qt::AlignLeft | Qt::AlignTop, row->secondText);
+        }
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+        // As wide as the rows have room for beside a scroll bar.
+        const auto* list = static_cast<const QListView*>(parent());
+        return {list->width() - kScrollBarWidth, layout::kRunewordRowHeight};
+    }
+
+  private:
+    int secondColumn_;
+};
+
+}  // namespace
+
+int PlannerListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+QVariant PlannerListModel::data(const QModelIndex& index, int role) const {
+    const PlannerRow* row = index.isValid() ? rowAt(index.row()) : nullptr;
+    if (row == nullptr || role != Qt::DisplayRole) return {};
+    return row->secondText.isEmpty() ? row->text : row->text + QLatin1Char(' ') + row->secondText;
+}
+
+Qt::ItemFlags PlannerListModel::flags(const QModelIndex& index) const {
+    const PlannerRow* row = index.isValid() ? rowAt(index.row()) : nullptr;
+    // A disabled row is one the view's keyboard moves skip.
+    if (row == nullptr || row->kind == PlannerRow::Kind::Heading) return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+void PlannerListModel::setRows(std::vector<PlannerRow> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+}
+
+const PlannerRow* PlannerListModel::rowAt(int row) const {
+    if (row < 0 || row >= static_cast<int>(rows_.size())) return nullptr;
+    return &rows_[static_cast<std::size_t>(row)];
+}
+
+PlannerList::PlannerList(int secondColumn, QWidget* parent) : QListView(parent), model_(this) {
+    setModel(&model_);
+    setItemDelegate(new PlannerRowDelegate(secondColumn, this));
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUniformItemSizes(true);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, kBlack);
+    colours.setColor(QPalette::Window, kBlack);
+    setPalette(colours);
+    viewport()->setAutoFillBackground(true);
+    // Rows may run past the list here, unlike the main window's, which has its Up and Down.
+    verticalScrollBar()->setStyleSheet(
+        QStringLiteral("QScrollBar:vertical { background: black; width: %1px; margin: 0; }"
+                       "QScrollBar::handle:vertical { background: rgb(128, 128, 0);"
+                       " min-height: 12px; }"
+                       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical"
+                       " { height: 0; }"
+                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical"
+                       " { background: black; }")
+            .arg(kScrollBarWidth));
+
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const int row = selectedRow();
+        if (row >= 0) emit rowSelected(row);
+    });
+    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid() && rowAt(index.row())->kind != PlannerRow::Kind::Heading)
+            emit rowChosen(index.row());
+    });
+}
+
+void PlannerList::setRows(std::vector<PlannerRow> rows) {
+    model_.setRows(std::move(rows));
+    scrollToTop();
+}
+
+int PlannerList::selectedRow() const {
+    const QModelIndexList rows = selectionModel()->selectedIndexes();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void PlannerList::selectRow(int row) {
+    const QModelIndex index = model_.index(row, 0);
+    if (!index.isValid() || !(model_.flags(index) & Qt::ItemIsSelectable)) return;
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
+}
+
+void PlannerList::clearSelectedRow() {
+    selectionModel()->clearSelection();
+}
+
+void PlannerList::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+        selectedRow() >= 0) {
+        emit rowChosen(selectedRow());
+        event->accept();
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
+
+}  // namespace sockwright

@@ -1,0 +1,485 @@
+#include "ui/dialogs/RunePlannerDialog.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QShortcut>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+#include <utility>
+
+#include "engine/RunewordDetails.h"
+#include "ui/dialogs/PlannerList.h"
+#include "ui/dialogs/SkinLineEdit.h"
+#include "ui/dialogs/SkinnedDialogParts.h"
+#include "ui/skin/DialogSkin.h"
+#include "ui/skin/ImageButton.h"
+#include "ui/skin/LabelButton.h"
+#include "ui/skin/LocalText.h"
+#include "ui/skin/RuneToggleButton.h"
+#include "ui/skin/SkinColours.h"
+#include "ui/skin/SkinFont.h"
+#include "ui/skin/SkinImages.h"
+
+namespace sockwright {
+namespace {
+
+// The dialog's arrangement: two columns of framed lists over the details of the selected
+// runeword and the characters who could make it.
+constexpr int kMargin = 10;
+constexpr int kGap = 8;
+constexpr int kWidth = 760;
+constexpr int kColumnWidth = (kWidth - 2 * kMargin - kGap) / 2;
+constexpr int kRightColumn = kMargin + kColumnWidth + kGap;
+constexpr int kRowHeight = 20;
+constexpr int kListRows = 5;
+constexpr int kFramePadding = 5;    // from a frame's edge to its list
+constexpr int kHeadingTop = 4;      // from a frame's top to its heading
+constexpr int kHeadingHeight = 16;  // the headings' 10-point line
+constexpr int kDividerTop = 24;     // from a frame's top to the line under its heading
+constexpr int kListTop = 26;        // from a frame's top to its list
+constexpr int kListFrameHeight = kListTop + kListRows * kRowHeight + 4;
+constexpr int kTopRow = 30;
+constexpr int kSecondRow = kTopRow + kListFrameHeight + kGap;
+constexpr int kDetailsRow = kSecondRow + kListFrameHeight + kGap;
+constexpr int kWhoRows = 11;
+constexpr int kDetailsHeight = kListTop + kWhoRows * kRowHeight + 4;
+constexpr int kDetailsWidth = 470;
+constexpr int kSlotPitch = 40;
+constexpr int kSlotsTop = 6;
+constexpr int kPropertiesTop = 52;
+
+// Where the second column starts: a runeword's runes after its name, a rune's count after it.
+constexpr int kRunesColumn = 150;
+constexpr int kCountColumn = 60;
+constexpr int kHeadingPointSize = 100;
+constexpr int kNamePointSize = 110;
+
+QString runeName(const RuneTable& table, int number) {
+    const Rune* rune = table.find(number);
+    return rune != nullptr ? fromLocalBytes(rune->name) : QStringLiteral("?");
+}
+
+PlannerRow runewordRow(const Runeword& runeword, const RuneTable& table, int indent = 0) {
+    PlannerRow row;
+    row.text = fromLocalBytes(runeword.name);
+    row.secondText = fromLocalBytes(runesColumnText(runeword, table));
+    row.runeword = &runeword;
+    row.indent = indent;
+    return row;
+}
+
+PlannerRow hintRow(const QString& text) {
+    PlannerRow row;
+    row.kind = PlannerRow::Kind::Heading;
+    row.text = text;
+    row.lit = false;
+    return row;
+}
+
+// "Ber ← 2 Sur + Flawless Amethyst"; the rune alone when no recipe makes it.
+QString cubeHeading(const OneRuneAwayGroup& group, const RuneTable& table) {
+    QString text = runeName(table, group.missingRune);
+    if (group.recipe == nullptr) return text;
+    text += QStringLiteral(" \u2190 %1 %2")
+                .arg(group.recipe->inputCount)
+                .arg(runeName(table, group.recipe->input));
+    if (!group.recipe->gem.empty())
+        text += QStringLiteral(" + ") + fromLocalBytes(group.recipe->gem);
+    return text;
+}
+
+QString completesText(int count) {
+    return count == 1 ? QStringLiteral("completes 1 runeword")
+                      : QStringLiteral("completes %1 runewords").arg(count);
+}
+
+QStringList propertyLines(const Runeword& runeword) {
+    QStringList lines = fromLocalBytes(runeword.properties).split(QLatin1Char('\n'));
+    // Each line ends in a line feed, which leaves an empty text after the last.
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+void place(QWidget& widget, int x, int y, int width, int height) {
+    widget.setGeometry(x, y, width, height);
+}
+
+}  // namespace
+
+PlannerPropertyPanel::PlannerPropertyPanel(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void PlannerPropertyPanel::setLines(const QStringList& lines, std::vector<int> highlighted) {
+    lines_ = lines;
+    highlighted_ = std::move(highlighted);
+    update();
+}
+
+void PlannerPropertyPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), kBlack);
+    QTextDocument document;
+    document.setDefaultFont(skinFont(kPointSize));
+    document.setDocumentMargin(0);
+    document.setTextWidth(width());
+    QTextCursor cursor(&document);
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    for (int line = 0; line < lines_.size(); ++line) {
+        if (line > 0) cursor.insertBlock();
+        cursor.setBlockFormat(centred);
+        QTextCharFormat colour;
+        const bool lit =
+            std::find(highlighted_.begin(), highlighted_.end(), line) != highlighted_.end();
+        colour.setForeground(lit ? kWhite : kDetailText);
+        cursor.insertText(lines_[line], colour);
+    }
+    painter.setClipRect(rect());
+    document.drawContents(&painter, QRectF(rect()));
+}
+
+RunePlannerDialog::RunePlannerDialog(const AccountList& accounts,
+                                     std::shared_ptr<const RunewordList> runewords,
+                                     const RuneTable& runeTable, const RuneImages& runeImages,
+                                     QWidget* parent)
+    : QDialog(parent, kDialogWindowFlags),
+      accounts_(accounts),
+      runewords_(std::move(runewords)),
+      runeTable_(runeTable),
+      runeImages_(runeImages),
+      character_(accounts.currentAccount() ? &accounts.currentCharacterRecord() : nullptr),
+      search_(character_ && runewords_ ? plannedRunewords(*character_, *runewords_)
+                                       : std::vector<const Runeword*>{}) {
+    setWindowTitle(kTitle);
+    DialogSkin::apply(*this, kWhite);
+    createControls();
+    placeControls();
+    connectCommands();
+    fillPlanLists();
+    clearDetails();
+    canMake_->setFocus();
+}
+
+RunePlannerDialog::~RunePlannerDialog() = default;
+
+PlannerList* RunePlannerDialog::makeList(const char* name, int secondColumn) {
+    auto* list = new PlannerList(secondColumn, this);
+    list->setObjectName(QLatin1String(name));
+    return list;
+}
+
+LabelButton* RunePlannerDialog::makeHeading(const char* name, const QString& text) {
+    LabelButton* heading = makeSkinLabel(this, QLatin1String(name), text);
+    heading->setPointSize(kHeadingPointSize);
+    heading->setLeft();
+    return heading;
+}
+
+void RunePlannerDialog::createControls() {
+    // Created in tab order.
+    characterLine_ = makeSkinLabel(this, QStringLiteral("characterLine"));
+    characterLine_->setLeft();
+    if (character_ != nullptr) {
+        setLabelText(*characterLine_,
+                     QStringLiteral("CHARACTER: ") +
+                         fromLocalBytes(characterPath(
+                             {accounts_.currentAccount(), accounts_.currentCharacter()})));
+    }
+    canMakeHeading_ = makeHeading("canMakeNowHeading", QStringLiteral("CAN MAKE NOW"));
+    canMake_ = makeList("canMakeNow", kRunesColumn);
+    oneAwayHeading_ = makeHeading("oneRuneAwayHeading", QStringLiteral("ONE RUNE AWAY"));
+    oneAway_ = makeList("oneRuneAway", kRunesColumn);
+    huntHeading_ = makeHeading("runesToHuntHeading", QStringLiteral("RUNES TO HUNT"));
+    hunt_ = makeList("runesToHunt", kCountColumn);
+    findHeading_ = makeHeading("findHeading", QStringLiteral("FIND"));
+    auto* findBox = new SkinLineEdit(this);
+    findBox->setObjectName(QStringLiteral("find"));
+    findBox->setFont(skinFont(kHeadingPointSize));
+    findBox->setPlaceholderText(QStringLiteral("e.g. fcr, all res, +skills"));
+    QPalette hint = findBox->palette();
+    hint.setColor(QPalette::PlaceholderText, kGrey);
+    findBox->setPalette(hint);
+    findBox_ = findBox;
+    found_ = makeList("found", kRunesColumn);
+
+    for (std::size_t socket = 0; socket < runeSlots_.size(); ++socket) {
+        auto* slot = new RuneToggleButton(this);
+        slot->setObjectName(QStringLiteral("runeSlot%1").arg(socket + 1));
+        slot->setContextMenuPolicy(Qt::PreventContextMenu);
+        runeSlots_[socket] = slot;
+    }
+    levelBadge_ = makeSkinLabel(this, QStringLiteral("levelBadge"));
+    runewordName_ = makeSkinLabel(this, QStringLiteral("runewordName"));
+    runewordName_->setLeft();
+    runewordName_->setPointSize(kNamePointSize);
+    properties_ = new PlannerPropertyPanel(this);
+    properties_->setObjectName(QStringLiteral("properties"));
+    whoHeading_ = makeHeading("whoCanMakeHeading", QStringLiteral("WHO CAN MAKE THIS"));
+    who_ = makeList("whoCanMake", 0);
+    ok_ = makeFaceButton(this, QStringLiteral("ok"), QStringLiteral("OK"), "OK");
+}
+
+void RunePlannerDialog::placeControls() {
+    place(*characterLine_, kMargin, 8, kWidth - 2 * kMargin, 18);
+
+    const auto listFrame = [this](int x, int y, int width, int rows, LabelButton* heading,
+                                  QWidget* list) {
+        frames_.emplace_back(x, y, width, kListTop + rows * kRowHeight + 4);
+        dividers_.push_back(y + kDividerTop);
+        place(*heading, x + kFramePadding, y + kHeadingTop, width - 2 * kFramePadding,
+              kHeadingHeight);
+        place(*list, x + kFramePadding, y + kListTop, width - 2 * kFramePadding, rows * kRowHeight);
+    };
+    listFrame(kMargin, kTopRow, kColumnWidth, kListRows, canMakeHeading_, canMake_);
+    listFrame(kRightColumn, kTopRow, kColumnWidth, kListRows, oneAwayHeading_, oneAway_);
+    listFrame(kMargin, kSecondRow, kColumnWidth, kListRows, huntHeading_, hunt_);
+    listFrame(kRightColumn, kSecondRow, kColumnWidth, kListRows, findHeading_, found_);
+    // The search box stands in the heading's line, right of FIND.
+    constexpr int kFindLabelWidth = 50;
+    findHeading_->resize(kFindLabelWidth, kHeadingHeight);
+    place(*findBox_, kRightColumn + kFramePadding + kFindLabelWidth, kSecondRow + 2,
+          kColumnWidth - 2 * kFramePadding - kFindLabelWidth, kDividerTop - 3);
+
+    // The details: six rune slots in a row with the level badge, the name and runes beside them,
+    // the properties below.
+    const int detailsRight = kWidth - kMargin;
+    frames_.emplace_back(kMargin, kDetailsRow, kDetailsWidth, kDetailsHeight);
+    dividers_.push_back(-1);
+    for (std::size_t socket = 0; socket < runeSlots_.size(); ++socket) {
+        const int x = kMargin + kFramePadding + kSlotPitch * static_cast<int>(socket);
+        frames_.emplace_back(x, kDetailsRow + kSlotsTop, kSlotPitch, kSlotPitch);
+        dividers_.push_back(-1);
+        place(*runeSlots_[socket], x + 1, kDetailsRow + kSlotsTop + 1, kSlotPitch - 2,
+              kSlotPitch - 2);
+    }
+    const int besideSlots = kMargin + kFramePadding + 6 * kSlotPitch + kGap;
+    place(*levelBadge_, besideSlots, kDetailsRow + kSlotsTop + 2, 56, 36);
+    place(*runewordName_, besideSlots + 56 + kGap, kDetailsRow + kSlotsTop + 10,
+          kMargin + kDetailsWidth - kFramePadding - (besideSlots + 56 + kGap), 20);
+    place(*properties_, kMargin + kFramePadding, kDetailsRow + kPropertiesTop,
+          kDetailsWidth - 2 * kFramePadding, kDetailsHeight - kPropertiesTop - kFramePadding);
+
+    const int whoLeft = kMargin + kDetailsWidth + kGap;
+    listFrame(whoLeft, kDetailsRow, detailsRight - whoLeft, kWhoRows, whoHeading_, who_);
+
+    const QSize ok = ok_->sizeHint();
+    const int bottom = kDetailsRow + kDetailsHeight + kGap;
+    place(*ok_, kWidth - kMargin - ok.width(), bottom, ok.width(), ok.height());
+    setFixedSize(kWidth, bottom + ok.height() + kMargin);
+}
+
+void RunePlannerDialog::connectCommands() {
+    for (PlannerList* list : {canMake_, oneAway_, found_}) {
+        connect(list, &PlannerList::rowSelected, this,
+                [this, list](int row) { listSelected(list, row); });
+        // Enter on a runeword goes on to the characters who could make it.
+        connect(list, &PlannerList::rowChosen, this, [this] { focusList(who_); });
+    }
+    connect(hunt_, &PlannerList::rowChosen, this, [this](int row) {
+        if (const PlannerRow* chosen = hunt_->rowAt(row)) emit runeDetailsRequested(chosen->rune);
+    });
+    connect(who_, &PlannerList::rowChosen, this, &RunePlannerDialog::chooseCharacter);
+    connect(findBox_, &QLineEdit::textChanged, this, &RunePlannerDialog::showFound);
+    connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
+
+    for (RuneToggleButton* slot : runeSlots_) {
+        connect(slot, &RuneToggleButton::slotClicked, this, [this](RuneToggleButton* clicked) {
+            if (clicked->runeNumber() != 0) emit runeDetailsRequested(clicked->runeNumber());
+        });
+        connect(slot, &RuneToggleButton::runeDetailsRequested, this,
+                &RunePlannerDialog::runeDetailsRequested);
+    }
+
+    const std::pair<Qt::Key, QWidget*> shortcuts[] = {{Qt::Key_N, canMake_},
+                                                      {Qt::Key_A, oneAway_},
+                                                      {Qt::Key_H, hunt_},
+                                                      {Qt::Key_F, findBox_},
+                                                      {Qt::Key_W, who_}};
+    for (const auto& [key, target] : shortcuts) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);
+        connect(shortcut, &QShortcut::activated, this, [this, target = target] {
+            if (auto* list = qobject_cast<PlannerList*>(target)) {
+                focusList(list);
+            } else {
+                target->setFocus(Qt::ShortcutFocusReason);
+            }
+        });
+    }
+}
+
+void RunePlannerDialog::fillPlanLists() {
+    if (character_ == nullptr || !runewords_) return;
+    const RunePlan plan = planRunes(*character_, *runewords_);
+
+    std::vector<PlannerRow> canMake;
+    for (const Runeword* runeword : plan.canMakeNow)
+        canMake.push_back(runewordRow(*runeword, runeTable_));
+    setLabelText(*canMakeHeading_, QStringLiteral("CAN MAKE NOW (%1)").arg(canMake.size()));
+    if (canMake.empty()) canMake.push_back(hintRow(QStringLiteral("NOTHING YET")));
+    canMake_->setRows(std::move(canMake));
+
+    std::vector<PlannerRow> oneAway;
+    std::size_t oneAwayCount = 0;
+    for (const OneRuneAwayGroup& group : plan.oneRuneAway) {
+        PlannerRow heading = hintRow(cubeHeading(group, runeTable_));
+        // Lit when the rune the recipe needs is owned; the rune alone when nothing makes it.
+        heading.lit = group.recipe == nullptr || group.ownsRecipeRune;
+        heading.rune = group.missingRune;
+        oneAway.push_back(std::move(heading));
+        for (const Runeword* runeword : group.runewords)
+            oneAway.push_back(runewordRow(*runeword, runeTable_, 12));
+        oneAwayCount += group.runewords.size();
+    }
+    setLabelText(*oneAwayHeading_, QStringLiteral("ONE RUNE AWAY (%1)").arg(oneAwayCount));
+    if (oneAway.empty()) oneAway.push_back(hintRow(QStringLiteral("NOTHING")));
+    oneAway_->setRows(std::move(oneAway));
+
+    std::vector<PlannerRow> hunt;
+    for (const RuneToHunt& rune : plan.runesToHunt) {
+        PlannerRow row;
+        row.kind = PlannerRow::Kind::Rune;
+        row.text = runeName(runeTable_, rune.rune);
+        row.secondText = completesText(rune.completes);
+        row.rune = rune.rune;
+        hunt.push_back(std::move(row));
+    }
+    if (hunt.empty()) hunt.push_back(hintRow(QStringLiteral("EVERY RUNE IS OWNED")));
+    hunt_->setRows(std::move(hunt));
+}
+
+void RunePlannerDialog::find(const QString& text) {
+    findBox_->setText(text);
+}
+
+void RunePlannerDialog::showFound() {
+    std::vector<PlannerRow> rows;
+    for (FoundRuneword& hit : search_.find(toLocalBytes(findBox_->text()))) {
+        PlannerRow row = runewordRow(*hit.runeword, runeTable_);
+        row.highlightedLines = std::move(hit.lines);
+        rows.push_back(std::move(row));
+    }
+    if (rows.empty() && !searchClauses(toLocalBytes(findBox_->text())).empty())
+        rows.push_back(hintRow(QStringLiteral("NOTHING FOUND")));
+    found_->setRows(std::move(rows));
+}
+
+void RunePlannerDialog::listSelected(PlannerList* list, int row) {
+    const PlannerRow* selected = list->rowAt(row);
+    if (selected == nullptr || selected->runeword == nullptr) return;
+    // One runeword is shown at a time: the other runeword lists let go of theirs.
+    for (PlannerList* other : {canMake_, oneAway_, found_}) {
+        if (other != list) other->clearSelectedRow();
+    }
+    showRuneword(*selected->runeword, selected->highlightedLines);
+}
+
+void RunePlannerDialog::showRuneword(const Runeword& runeword, std::vector<int> highlightedLines) {
+    const auto sockets = socketRunes(runeword, runeTable_);
+    for (std::size_t socket = 0; socket < runeSlots_.size(); ++socket) {
+        const int rune = sockets[socket];
+        const QPixmap* picture = runeImages_.highlightedOf(rune);
+        runeSlots_[socket]->setImages(QPixmap(), picture ? *picture : QPixmap());
+        runeSlots_[socket]->setRuneNumber(rune);
+    }
+    const int level = character_ != nullptr ? character_->level : 0;
+    levelBadge_->setTextColour(levelBadgeIsRed(level, runeword.requiredLevel) ? kRed : kWhite);
+    setLabelText(*levelBadge_, fromLocalBytes(levelBadgeText(runeword.requiredLevel)));
+    setLabelText(*runewordName_, fromLocalBytes(runeword.name));
+    properties_->setLines(propertyLines(runeword), std::move(highlightedLines));
+
+    std::vector<PlannerRow> able;
+    for (const CharacterPlace& place : whoCanMake(runeword, accounts_)) {
+        PlannerRow row;
+        row.kind = PlannerRow::Kind::Character;
+        row.text = fromLocalBytes(characterPath(place));
+        row.character = place;
+        able.push_back(std::move(row));
+    }
+    if (able.empty()) able.push_back(hintRow(QStringLiteral("NOBODY OWNS ALL ITS RUNES")));
+    who_->setRows(std::move(able));
+}
+
+void RunePlannerDialog::openOn(const Runeword& runeword) {
+    bool selected = false;
+    for (PlannerList* list : {canMake_, oneAway_}) {
+        for (int row = 0; row < list->rowCount() && !selected; ++row) {
+            if (list->rowAt(row)->runeword != &runeword) continue;
+            list->selectRow(row);
+            selected = true;
+        }
+    }
+    if (!selected) showRuneword(runeword);
+    focusList(who_);
+}
+
+void RunePlannerDialog::clearDetails() {
+    for (RuneToggleButton* slot : runeSlots_) {
+        slot->setImages(QPixmap(), QPixmap());
+        slot->setRuneNumber(0);
+    }
+    setLabelText(*levelBadge_, QString());
+    setLabelText(*runewordName_, QString());
+    properties_->setLines({}, {});
+    who_->setRows({hintRow(QStringLiteral("SELECT A RUNEWORD"))});
+}
+
+void RunePlannerDialog::chooseCharacter(int row) {
+    const PlannerRow* chosen = who_->rowAt(row);
+    if (chosen == nullptr || chosen->kind != PlannerRow::Kind::Character) return;
+    chosen_ = chosen->character;
+    accept();
+}
+
+void RunePlannerDialog::focusList(PlannerList* list) {
+    list->setFocus(Qt::ShortcutFocusReason);
+    if (list->selectedRow() >= 0) return;
+    for (int row = 0; row < list->rowCount(); ++row) {
+        if (list->rowAt(row)->kind != PlannerRow::Kind::Heading) {
+            list->selectRow(row);
+            return;
+        }
+    }
+}
+
+void RunePlannerDialog::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        QWidget* focused = focusWidget();
+        // Enter in the search box goes on to what it found; on a rune slot it opens the rune.
+        if (focused == findBox_) {
+            focusList(found_);
+            return;
+        }
+        if (auto* slot = qobject_cast<RuneToggleButton*>(focused)) {
+            slot->click();
+            return;
+        }
+    }
+    if (pressOnEnter(*this, *event, *ok_)) return;
+    QDialog::keyPressEvent(event);  // Escape closes
+}
+
+void RunePlannerDialog::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kOlive, 1.0));
+    painter.setBrush(Qt::NoBrush);
+    for (std::size_t index = 0; index < frames_.size(); ++index) {
+        const QRect& frame = frames_[index];
+        // The rune slots' small frames take a tighter corner, as in the main window.
+        const qreal radius = frame.width() == kSlotPitch ? 3 : 6;
+        painter.drawRoundedRect(
+            QRectF(frame.x() + 0.5, frame.y() + 0.5, frame.width() - 1, frame.height() - 1), radius,
+            radius);
+        if (dividers_[index] >= 0) {
+            painter.drawLine(QPointF(frame.x() + 1, dividers_[index] + 0.5),
+                             QPointF(frame.right(), dividers_[index] + 0.5));
+        }
+    }
+}
+
+}  // namespace sockwright

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/PropertySearch.h"
+#include "model/RunewordFileReader.h"
+
+namespace sockwright {
+namespace {
+
+using Found = std::vector<std::pair<std::string, std::vector<int>>>;
+
+Found found(const PropertySearch& search, std::string_view query) {
+    Found result;
+    for (const FoundRuneword& hit : search.find(query))
+        result.emplace_back(hit.runeword->name, hit.lines);
+    return result;
+}
+
+Runeword withProperties(const std::string& name, const std::string& properties) {
+    Runeword runeword;
+    runeword.name = name;
+    runeword.properties = properties;
+    return runeword;
+}
+
+std::vector<const Runeword*> pointersTo(const RunewordList& list) {
+    std::vector<const Runeword*> pointers;
+    for (const Runeword& runeword : list) pointers.push_back(&runeword);
+    return pointers;
+}
+
+TEST(PropertySearchTest, WordsInAnyOrderOnOneLineAndTheAbbreviationsPlayersType) {
+    const RunewordList list{
+        withProperties("Caster", "+2 to All Skills\n+25% Faster Cast Rate\nAll Resistances +15\n"),
+        withProperties("Fighter",
+                       "+200% Enhanced Damage\n+40% Increased Attack Speed\n"
+                       "20% Chance of Crushing Blow\n7% Life stolen per hit\n"),
+        withProperties("Guard",
+                       "+60% Enhanced Defense\nCold Absorb 15%\nFire Resist +30%\n"
+                       "+20% Faster Hit Recovery\n"),
+        withProperties("Thief",
+                       "25% Better Chance of Getting Magic Items\n"
+                       "50% Extra Gold from Monsters\n+30% Faster Run/Walk\n"),
+    };
+    const PropertySearch search(pointersTo(list));
+    const std::pair<std::string_view, Found> cases[] = {
+        {"fcr", {{"Caster", {1}}}},
+        {"FCR", {{"Caster", {1}}}},
+        {"  rate   CAST ", {{"Caster", {1}}}},
+        {"+skills", {{"Caster", {0}}}},
+        {"all res", {{"Caster", {2}}}},
+        {"ed", {{"Fighter", {0}}}},  // Enhanced Damage, not Enhanced Defense
+        {"edef", {{"Guard", {0}}}},
+        {"ias", {{"Fighter", {1}}}},
+        {"cb", {{"Fighter", {2}}}},
+        {"ll", {{"Fighter", {3}}}},
+        {"fhr", {{"Guard", {3}}}},
+        {"mf", {{"Thief", {0}}}},
+        {"gf", {{"Thief", {1}}}},
+        {"frw", {{"Thief", {2}}}},
+        {"enhanced", {{"Fighter", {0}}, {"Guard", {0}}}},
+        // The words of a clause stand on one line; commas ask for several lines.
+        {"cold resist", {}},
+        {"cold, resist", {{"Guard", {1, 2}}}},
+        {"fcr, fhr", {}},
+        {"edef, fhr", {{"Guard", {0, 3}}}},
+        {"", {}},
+        {" , ,", {}},
+    };
+    for (const auto& [query, expected] : cases) {
+        EXPECT_EQ(found(search, query), expected) << "query: \"" << query << "\"";
+    }
+}
+
+// Every runeword of the shipped file with a Faster Cast Rate line, counted from the file itself,
+// and each found with those lines.
+TEST(PropertySearchTest, FcrFindsTheFasterCastRateRunewordsOfTheShippedFile) {
+    std::ifstream in(std::filesystem::path(SOCKWRIGHT_SHIPPED_DATA) / "runewords.txt",
+                     std::ios::binary);
+    const std::string file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::vector<std::string> expected;
+    std::string name;
+    std::size_t lineInEntry = 0;
+    std::size_t start = file.find('\n') + 1;  // after the version line
+    while (start < file.size()) {
+        std::size_t end = file.find('\n', start);
+        if (end == std::string::npos) end = file.size();
+        const std::string line = file.substr(start, end - start);
+        start = end + 1;
+        if (line.empty() || line == "\r") {
+            lineInEntry = 0;
+            continue;
+        }
+        if (lineInEntry++ == 0) name = line;
+        if (line.find("Faster Cast Rate") != std::string::npos &&
+            (expected.empty() || expected.back() != name)) {
+            expected.push_back(name);
+        }
+    }
+    ASSERT_GE(expected.size(), 5u);
+
+    const RunewordFileParse shipped = parseRunewordFile(file, RuneTable{});
+    ASSERT_TRUE(shipped.runewords != nullptr && !shipped.corrupt);
+    const PropertySearch search(pointersTo(*shipped.runewords));
+    std::vector<std::string> names;
+    for (const FoundRuneword& hit : search.find("fcr")) {
+        names.push_back(hit.runeword->name);
+        ASSERT_FALSE(hit.lines.empty());
+        std::vector<std::string> lines;
+        std::size_t from = 0;
+        for (std::size_t to; (to = hit.runeword->properties.find('\n', from)) != std::string::npos;
+             from = to + 1) {
+            lines.push_back(hit.runeword->properties.substr(from, to - from));
+        }
+        for (int line : hit.lines) {
+            EXPECT_NE(lines.at(static_cast<std::size_t>(line)).find("Faster Cast Rate"),
+                      std::string::npos);
+        }
+    }
+    EXPECT_EQ(names, expected);
+}
+
+}  // namespace
+}  // namespace sockwright

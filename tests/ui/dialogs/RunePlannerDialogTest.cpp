@@ -1,0 +1,232 @@
+// The Rune Planner as an object: its lists for a character, the details of what is selected,
+// the search box, the keyboard, and the character a double click chooses.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#include "model/FileContents.h"
+#include "model/RuneFileReader.h"
+#include "model/RunewordFileReader.h"
+#include "support/FindControl.h"
+#include "support/PixelCounting.h"
+#include "ui/WidgetInput.h"
+#include "ui/dialogs/PlannerList.h"
+#include "ui/dialogs/RunePlannerDialog.h"
+#include "ui/skin/ImageButton.h"
+#include "ui/skin/LabelButton.h"
+#include "ui/skin/RuneToggleButton.h"
+#include "ui/skin/SkinColours.h"
+#include "ui/skin/SkinImages.h"
+
+namespace sockwright {
+namespace {
+
+using namespace sockwright::testing;
+
+std::string shippedFile(const char* name) {
+    return readWholeFile(std::string(SOCKWRIGHT_SHIPPED_DATA) + "/" + name).bytes;
+}
+
+RuneSet runesUpTo(int highest) {
+    RuneSet runes;
+    for (int rune = 1; rune <= highest; ++rune) runes.add(rune);
+    return runes;
+}
+
+// The shipped runes and runewords; Main holds KALIYA, level 24, owning El to Dol and Lem, and
+// Ladder holds SHADE, owning everything up to Jah.
+class RunePlannerDialogTest : public ::testing::Test {
+  protected:
+    RunePlannerDialogTest()
+        : runes(parseRuneFile(shippedFile("runes.txt"))),
+          runewords(parseRunewordFile(shippedFile("runewords.txt"), runes).runewords) {
+        for (std::size_t i = 0; i < images.highlighted.size(); ++i)
+            images.highlighted[i] = solidPixmap({36, 36}, QColor(static_cast<int>(i), 0, 0));
+        Account* main = accounts.addAccount("Main", "USEast", "KALIYA", 24, 0, 1);
+        RuneSet stash = runesUpTo(14);
+        stash.add(20);
+        main->characters[0].runes = stash;
+        ladder = accounts.addAccount("Ladder", "Europe", "SHADE", 86, 1, 1);
+        ladder->characters[0].runes = runesUpTo(31);
+        accounts.setCurrent(main, 0);
+    }
+
+    PlannerList& list(RunePlannerDialog& dialog, const char* name) {
+        return findControl<PlannerList>(dialog, name);
+    }
+    // The row of a list showing this text in its first column, or -1.
+    static int rowOf(const PlannerList& list, const QString& text) {
+        for (int row = 0; row < list.rowCount(); ++row) {
+            if (list.rowAt(row)->text == text) return row;
+        }
+        return -1;
+    }
+    const Runeword& runeword(const char* name) const {
+        for (const Runeword& shown : *runewords) {
+            if (shown.name == name) return shown;
+        }
+        throw std::runtime_error(name);
+    }
+
+    RuneTable runes;
+    std::shared_ptr<const RunewordList> runewords;
+    RuneImages images;
+    AccountList accounts;
+    Account* ladder = nullptr;
+};
+
+TEST_F(RunePlannerDialogTest, ListsTheCharactersPlanWithCubeLinesLitWhereTheRuneBelowIsOwned) {
+    RunePlannerDialog dialog(accounts, runewords, runes, images);
+    EXPECT_EQ(dialog.windowTitle(), "Rune Planner");
+    EXPECT_EQ(findControl<LabelButton>(dialog, "characterLine").text(),
+              "CHARACTER: USEast: Main: KALIYA");
+
+    PlannerList& oneAway = list(dialog, "oneRuneAway");
+    const int hel = rowOf(oneAway, QStringLiteral("Hel \u2190 3 Dol + Chipped Emerald"));
+    const int io = rowOf(oneAway, QStringLiteral("Io \u2190 3 Hel + Chipped Diamond"));
+    ASSERT_GE(hel, 0);
+    ASSERT_GT(io, hel);
+    EXPECT_TRUE(oneAway.rowAt(hel)->lit) << "Dol is owned";
+    EXPECT_FALSE(oneAway.rowAt(io)->lit) << "Hel is not";
+    // Every runeword row is counted in the heading; headings are not rows one can select.
+    int runewordRows = 0;
+    for (int row = 0; row < oneAway.rowCount(); ++row) {
+        const bool heading = oneAway.rowAt(row)->kind == PlannerRow::Kind::Heading;
+        runewordRows += heading ? 0 : 1;
+        EXPECT_EQ(oneAway.model()->flags(oneAway.model()->index(row, 0)) & Qt::ItemIsSelectable,
+                  heading ? Qt::NoItemFlags : Qt::ItemIsSelectable);
+    }
+    EXPECT_EQ(findControl<LabelButton>(dialog, "oneRuneAwayHeading").text(),
+              QStringLiteral("ONE RUNE AWAY (%1)").arg(runewordRows));
+
+    PlannerList& hunt = list(dialog, "runesToHunt");
+    ASSERT_EQ(hunt.rowCount(), kRuneCount - 15);
+    EXPECT_EQ(hunt.rowAt(0)->text + " " + hunt.rowAt(0)->secondText, "Io completes 7 runewords");
+
+    // Every control lies inside the dialog.
+    for (const QWidget* control : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        EXPECT_TRUE(dialog.rect().contains(control->geometry()))
+            << control->objectName().toStdString();
+    }
+}
+
+TEST_F(RunePlannerDialogTest, SelectingARunewordShowsItsRunesLevelPropertiesAndWhoCanMakeIt) {
+    RunePlannerDialog dialog(accounts, runewords, runes, images);
+    QSignalSpy details(&dialog, &RunePlannerDialog::runeDetailsRequested);
+    dialog.show();
+    PlannerList& oneAway = list(dialog, "oneRuneAway");
+    PlannerList& canMake = list(dialog, "canMakeNow");
+    canMake.selectRow(0);
+
+    // The keyboard skips the cube headings: the first Down lands on the first runeword.
+    oneAway.setFocus();
+    oneAway.clearSelectedRow();
+    oneAway.setCurrentIndex(QModelIndex());
+    QTest::keyClick(&oneAway, Qt::Key_Down);
+    ASSERT_EQ(oneAway.selectedRow(), 1);
+    EXPECT_EQ(canMake.selectedRow(), -1) << "one runeword is shown at a time";
+    const Runeword& shown = *oneAway.selectedRowData()->runeword;
+    EXPECT_EQ(findControl<LabelButton>(dialog, "runewordName").text().toStdString(), shown.name);
+
+    const QString firstRune =
+        QStringLiteral("runeSlot%1").arg(1);  // Authority: Hel Shael Ral, from the Hel group
+    const RuneToggleButton& slot = findControl<RuneToggleButton>(dialog, firstRune);
+    EXPECT_EQ(slot.runeNumber(), shown.runes[0]);
+    EXPECT_EQ(slot.currentImage().cacheKey(),
+              images.highlighted[static_cast<std::size_t>(shown.runes[0] - 1)].cacheKey());
+    EXPECT_TRUE(findControl<RuneToggleButton>(dialog, "runeSlot6").currentImage().isNull());
+    const LabelButton& badge = findControl<LabelButton>(dialog, "levelBadge");
+    EXPECT_EQ(badge.text(), QStringLiteral("Clvl\n%1").arg(shown.requiredLevel));
+    EXPECT_EQ(badge.textColour(), shown.requiredLevel > 24 ? kRed : kWhite);
+    EXPECT_EQ(findControl<PlannerPropertyPanel>(dialog, "properties").lines().size(),
+              std::count(shown.properties.begin(), shown.properties.end(), '\n'));
+
+    // SHADE, on the second account, owns what the Main character lacks.
+    const PlannerList& who = list(dialog, "whoCanMake");
+    ASSERT_EQ(who.rowCount(), 1);
+    EXPECT_EQ(who.rowAt(0)->text, "Europe: Ladder: SHADE");
+
+    // A rune slot, and Enter on a rune to hunt, open the rune's details.
+    click(findControl<RuneToggleButton>(dialog, firstRune));
+    PlannerList& hunt = list(dialog, "runesToHunt");
+    hunt.setFocus();
+    hunt.selectRow(0);
+    QTest::keyClick(&hunt, Qt::Key_Return);
+    ASSERT_EQ(details.size(), 2);
+    EXPECT_EQ(details[0][0].toInt(), shown.runes[0]);
+    EXPECT_EQ(details[1][0].toInt(), hunt.rowAt(0)->rune);
+    EXPECT_TRUE(dialog.isVisible()) << "Enter in a list is not OK";
+}
+
+TEST_F(RunePlannerDialogTest, FindListsMatchesAndLightsTheMatchedLines) {
+    RunePlannerDialog dialog(accounts, runewords, runes, images);
+    dialog.show();
+    auto& box = findControl<QLineEdit>(dialog, "find");
+    PlannerList& found = list(dialog, "found");
+    box.setFocus();
+    QTest::keyClicks(&box, "FCR");
+    ASSERT_GT(found.rowCount(), 0);
+    for (int row = 0; row < found.rowCount(); ++row) {
+        const PlannerRow& hit = *found.rowAt(row);
+        ASSERT_FALSE(hit.highlightedLines.empty());
+        EXPECT_NE(hit.runeword->properties.find("Faster Cast Rate"), std::string::npos);
+    }
+
+    // Enter goes on to the first match, whose matched line is lit.
+    QTest::keyClick(&box, Qt::Key_Return);
+    EXPECT_EQ(dialog.focusWidget(), &found);
+    ASSERT_EQ(found.selectedRow(), 0);
+    const auto& panel = findControl<PlannerPropertyPanel>(dialog, "properties");
+    ASSERT_EQ(panel.highlightedLines(), found.rowAt(0)->highlightedLines);
+    EXPECT_TRUE(panel.lines()[panel.highlightedLines()[0]].contains("Faster Cast Rate"));
+
+    box.setText("no such property");
+    ASSERT_EQ(found.rowCount(), 1);
+    EXPECT_EQ(found.rowAt(0)->kind, PlannerRow::Kind::Heading) << "a hint, not a runeword";
+    box.clear();
+    EXPECT_EQ(found.rowCount(), 0);
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(RunePlannerDialogTest, ADoubleClickOrEnterOnACharacterChoosesHimAndEscapeChoosesNobody) {
+    for (const bool byKeyboard : {false, true}) {
+        SCOPED_TRACE(byKeyboard ? "Enter" : "double click");
+        RunePlannerDialog dialog(accounts, runewords, runes, images);
+        dialog.show();
+        dialog.openOn(runeword("Enigma"));  // Jah Ith Ber: only SHADE owns them all
+        PlannerList& who = list(dialog, "whoCanMake");
+        ASSERT_EQ(who.rowCount(), 1);
+        ASSERT_EQ(who.selectedRow(), 0) << "the keyboard waits on the characters";
+        if (byKeyboard) {
+            // Alt+W brings the keyboard back to the characters.
+            QApplication::setActiveWindow(&dialog);
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+            list(dialog, "canMakeNow").setFocus();
+            QTest::keyClick(&dialog, Qt::Key_W, Qt::AltModifier);
+            ASSERT_EQ(dialog.focusWidget(), &who);
+            QTest::keyClick(&who, Qt::Key_Return);
+        } else {
+            const QRect row = who.visualRect(who.model()->index(0, 0));
+            // A double click comes after the first click's press and release.
+            QTest::mouseClick(who.viewport(), Qt::LeftButton, {}, row.center());
+            QTest::mouseDClick(who.viewport(), Qt::LeftButton, {}, row.center());
+        }
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        ASSERT_TRUE(dialog.chosenCharacter().has_value());
+        EXPECT_EQ(*dialog.chosenCharacter(), (CharacterPlace{ladder, 0}));
+    }
+
+    RunePlannerDialog dialog(accounts, runewords, runes, images);
+    dialog.show();
+    dialog.openOn(runeword("Spirit"));
+    pressKey(dialog, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.chosenCharacter().has_value());
+}
+
+}  // namespace
+}  // namespace sockwright
