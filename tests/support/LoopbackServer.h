@@ -28,6 +28,7 @@ struct ScriptedReply {
     };
     std::vector<std::string> segments;
     Ending ending = Ending::Close;
+    std::chrono::milliseconds pause{30};  // between two segments
 };
 
 // A TCP server on 127.0.0.1 at a port the system picks, in a thread of its own, that answers the
@@ -117,7 +118,7 @@ class LoopbackServer {
         ::setsockopt(connection, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
         for (const std::string& segment : reply.segments) {
             ::send(connection, segment.data(), segment.size(), MSG_NOSIGNAL);
-            std::this_thread::sleep_for(std::chrono::milliseconds(30));
+            std::this_thread::sleep_for(reply.pause);
         }
         if (reply.ending == ScriptedReply::Ending::Reset) {
             const linger abortive{1, 0};

@@ -136,6 +136,20 @@ TEST_F(UpdateFlowTest, AFailedDownloadSaysSoOffersTheHomePageAndKeepsTheFile) {
     EXPECT_EQ(window->state().runeDataVersion, (VersionTriple{1, 0, 0}));
 }
 
+// The window owns the check: closing it while a server holds the connection ends the check with
+// it, and nothing reaches the window afterwards.
+TEST_F(UpdateFlowTest, ClosingTheWindowDuringTheCheckIsHarmless) {
+    const LoopbackServer server({{{}, ScriptedReply::Ending::Hold}});
+    auto window = std::make_unique<MainWindow>(dialogs);
+    window->setUpdateServer({QStringLiteral("127.0.0.1"), server.port(), std::chrono::seconds(5)});
+    ASSERT_TRUE(window->initialise());
+    for (int waited = 0; server.connections() == 0 && waited < 5000; waited += 10) QTest::qWait(10);
+    ASSERT_TRUE(window->updateCheck()->running());
+    window.reset();
+    QTest::qWait(50);
+    EXPECT_EQ(server.connections(), 1);
+}
+
 TEST_F(UpdateFlowTest, CancelDownloadsNothing) {
     const LoopbackServer server({answer("1.1.3"), answer("1.0.1"), answer("unused")});
     const auto window = start(server);
