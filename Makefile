@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run package test benchmark gallery sanitize format format-check clean
+.PHONY: all deps configure build run package test benchmark gallery sanitize tidy format format-check clean
 
 all: build
 
@@ -49,6 +49,10 @@ sanitize:
 # Formats every C++ source file in place; format-check fails on any file that differs.
 format: deps
 	@tools/check-format.sh --fix
+
+# clang-tidy's curated checks (.clang-tidy) over src/, against the build's compile commands.
+tidy: build
+	@tools/run-clang-tidy.sh $(BUILD_DIR)
 
 format-check: deps
 	@tools/check-format.sh

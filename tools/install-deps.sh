@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build pkg-config clang-format
+    g++ cmake ninja-build pkg-config clang-format clang-tidy
     libgtest-dev libbenchmark-dev
     qt6-base-dev libxkbcommon-dev qt6-qpa-plugins
     fontconfig fonts-dejavu-core fonts-quattrocento

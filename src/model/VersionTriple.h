@@ -10,6 +10,7 @@ struct VersionTriple {
     std::int32_t minor = 0;
     std::int32_t build = 0;
 
+    // NOLINTNEXTLINE(modernize-use-nullptr): the tool mistakes the defaulted comparison's 0
     friend constexpr auto operator<=>(const VersionTriple&, const VersionTriple&) = default;
 };
 

@@ -17,7 +17,7 @@ namespace {
 
 int columnRight(int column) {
     return column + 1 < static_cast<int>(layout::kColumnLeft.size())
-               ? layout::kColumnLeft[static_cast<std::size_t>(column + 1)]
+               ? layout::kColumnLeft[static_cast<std::size_t>(column) + 1]
                : layout::kColumnsRight;
 }
 

@@ -13,12 +13,12 @@ constexpr std::size_t kStoredIdBuffer = 255;
 
 }  // namespace
 
-InstallationIdStore::InstallationIdStore()
 #ifdef Q_OS_WIN
-    : location_(QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\QUILLANE\\SOCKWRIGHT"))
+InstallationIdStore::InstallationIdStore()
+    : location_(QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\QUILLANE\\SOCKWRIGHT")) {}
+#else
+InstallationIdStore::InstallationIdStore() = default;
 #endif
-{
-}
 
 InstallationIdStore::InstallationIdStore(const QString& iniFile)
     : location_(iniFile), iniFile_(true) {}

@@ -69,8 +69,9 @@ TEST(HostileServer, TheCheckEndsWhateverTheServerSends) {
         EXPECT_TRUE(ended.wait(10000));
     }
     // An answer trickling in a byte at a time is read whole.
-    const LoopbackServer slow({{oneByteEach(kHeader + "1.2.3"), ScriptedReply::Ending::Close, 2ms},
-                               {oneByteEach(kHeader + "4.5.6"), ScriptedReply::Ending::Close, 2ms}});
+    const LoopbackServer slow(
+        {{oneByteEach(kHeader + "1.2.3"), ScriptedReply::Ending::Close, 2ms},
+         {oneByteEach(kHeader + "4.5.6"), ScriptedReply::Ending::Close, 2ms}});
     UpdateCheck check(loopback(slow.port()));
     std::optional<ServerVersions> found;
     QObject::connect(&check, &UpdateCheck::versionsFound,
@@ -102,7 +103,8 @@ TEST(HostileServer, TheDownloadNeverStoresWhatDoesNotLoadAndTheLoopKeepsRunning)
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
     timer.start(10);
-    const RunewordDownloadResult result = downloadRunewords(loopback(slow.port()), data.path(), runes);
+    const RunewordDownloadResult result =
+        downloadRunewords(loopback(slow.port()), data.path(), runes);
     EXPECT_TRUE(result.stored) << result.reason;
     EXPECT_EQ(data.read("runewords.txt"), file);
     EXPECT_GT(ticks, 5);

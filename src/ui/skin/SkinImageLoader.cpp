@@ -65,16 +65,15 @@ void takePicture(Walk walk, SkinImages& images, QPixmap& (*entry)(SkinImages&, s
     QPixmap& pixmap = entry(images, index);
     pixmap = QPixmap();
     const std::filesystem::path file = folder / (base + ".bmp");
-    if (!isSafeImageName(base)) {
-        messages.showMessage(message);
-    } else if (walk == Walk::Load) {
+    const bool safe = isSafeImageName(base);
+    if (safe && walk == Walk::Load) {
         pixmap = loadImage(file);
-        if (pixmap.isNull()) messages.showMessage(message);
-    } else if (looksLikeBitmap(file)) {
+        if (!pixmap.isNull()) return;
+    } else if (safe && looksLikeBitmap(file)) {
         images.pending.push_back({entry, index, file, message});
-    } else {
-        messages.showMessage(message);
+        return;
     }
+    messages.showMessage(message);
 }
 
 // The plain picture and its highlighted ("sel") twin; each failure reports the same message.
