@@ -4,26 +4,14 @@
 
 #include "ui/RunewordListDelegate.h"
 #include "ui/RunewordListModel.h"
-#include "ui/skin/SkinColours.h"
+#include "ui/skin/DialogSkin.h"
 
 namespace sockwright {
 
 RunewordListBox::RunewordListBox(QWidget* parent)
     : QListView(parent), delegate_(new RunewordListDelegate(this)) {
     setItemDelegate(delegate_);
-    setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setUniformItemSizes(true);
-    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, kBlack);
-    colours.setColor(QPalette::Window, kBlack);
-    setPalette(colours);
-    viewport()->setAutoFillBackground(true);
+    DialogSkin::applyToList(*this, Qt::ScrollBarAlwaysOff);
 }
 
 void RunewordListBox::bind(RunewordListModel& model) {

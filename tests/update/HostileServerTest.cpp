@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <random>
 
+#include "CheckRun.h"
 #include "model/FileContents.h"
 #include "model/RuneFileReader.h"
 #include "support/LoopbackServer.h"
@@ -63,22 +64,13 @@ TEST(HostileServer, TheCheckEndsWhateverTheServerSends) {
     for (const Hostile& hostile : hostileAnswers()) {
         SCOPED_TRACE(hostile.what);
         const LoopbackServer server({hostile.reply, hostile.reply});
-        UpdateCheck check(loopback(server.port()));
-        QSignalSpy ended(&check, &UpdateCheck::ended);
-        check.start("ID");
-        EXPECT_TRUE(ended.wait(10000));
+        testing::runCheck(loopback(server.port()));
     }
     // An answer trickling in a byte at a time is read whole.
     const LoopbackServer slow(
         {{oneByteEach(kHeader + "1.2.3"), ScriptedReply::Ending::Close, 2ms},
          {oneByteEach(kHeader + "4.5.6"), ScriptedReply::Ending::Close, 2ms}});
-    UpdateCheck check(loopback(slow.port()));
-    std::optional<ServerVersions> found;
-    QObject::connect(&check, &UpdateCheck::versionsFound,
-                     [&](const ServerVersions& versions) { found = versions; });
-    QSignalSpy ended(&check, &UpdateCheck::ended);
-    check.start("ID");
-    ASSERT_TRUE(ended.wait(10000));
+    const std::optional<ServerVersions> found = testing::runCheck(loopback(slow.port()));
     ASSERT_TRUE(found);
     EXPECT_EQ(found->runewords, (VersionTriple{4, 5, 6}));
 }

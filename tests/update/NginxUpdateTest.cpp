@@ -10,6 +10,7 @@
 #include <optional>
 #include <thread>
 
+#include "CheckRun.h"
 #include "model/BuildVersion.h"
 #include "model/FileContents.h"
 #include "model/RuneFileReader.h"
@@ -120,13 +121,7 @@ TEST(NginxUpdateServer, AnswersTheCheckAndTheDownloadLoads) {
     const Nginx nginx;
     ASSERT_TRUE(nginx.ready()) << nginx.errorLog();
 
-    UpdateCheck check(nginx.server());
-    std::optional<ServerVersions> found;
-    QObject::connect(&check, &UpdateCheck::versionsFound,
-                     [&](const ServerVersions& versions) { found = versions; });
-    QSignalSpy ended(&check, &UpdateCheck::ended);
-    check.start("0123ABCD_1234_abcd_5678_9ABCDEF01234");
-    ASSERT_TRUE(ended.wait(10000));
+    const std::optional<ServerVersions> found = testing::runCheck(nginx.server());
     ASSERT_TRUE(found) << nginx.errorLog();
     EXPECT_EQ(found->program,
               (VersionTriple{kBuildVersionMajor, kBuildVersionMinor, kBuildVersionPatch}));

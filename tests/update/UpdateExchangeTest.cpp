@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "CheckRun.h"
 #include "Texts.h"
 #include "model/FileContents.h"
 #include "model/RuneFileReader.h"
@@ -40,14 +41,7 @@ std::string shippedFile(const char* name) {
 }
 
 std::optional<ServerVersions> check(std::uint16_t port) {
-    UpdateCheck check(loopback(port));
-    std::optional<ServerVersions> found;
-    QObject::connect(&check, &UpdateCheck::versionsFound,
-                     [&](const ServerVersions& versions) { found = versions; });
-    QSignalSpy ended(&check, &UpdateCheck::ended);
-    check.start("0123ABCD_1234_abcd_5678_9ABCDEF01234");
-    EXPECT_TRUE(ended.wait(5000));
-    return found;
+    return testing::runCheck(loopback(port));
 }
 
 TEST(UpdateCheck, AsksForTheProgramVersionThenTheRunewordVersion) {
@@ -57,7 +51,7 @@ TEST(UpdateCheck, AsksForTheProgramVersionThenTheRunewordVersion) {
     ASSERT_TRUE(found);
     EXPECT_EQ(found->program, (VersionTriple{1, 2, 7}));
     EXPECT_EQ(found->runewords, (VersionTriple{0, 0, 0}));  // a body that reads nothing
-    const std::string id = "0123ABCD_1234_abcd_5678_9ABCDEF01234";
+    const std::string id = testing::kTestInstallationId;
     const std::vector<std::string> expected = {
         wireBytes(programVersionRequest(text(TextUpdateHost), id)),
         wireBytes(runewordVersionRequest(text(TextUpdateHost), id))};

@@ -9,6 +9,7 @@
 
 #include "ui/MainWindowLayout.h"
 #include "ui/RunewordListDelegate.h"
+#include "ui/skin/DialogSkin.h"
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinFont.h"
 
@@ -95,19 +96,7 @@ const PlannerRow* PlannerListModel::rowAt(int row) const {
 PlannerList::PlannerList(int secondColumn, QWidget* parent) : QListView(parent), model_(this) {
     setModel(&model_);
     setItemDelegate(new PlannerRowDelegate(secondColumn, this));
-    setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setUniformItemSizes(true);
-    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, kBlack);
-    colours.setColor(QPalette::Window, kBlack);
-    setPalette(colours);
-    viewport()->setAutoFillBackground(true);
+    DialogSkin::applyToList(*this, Qt::ScrollBarAsNeeded);
     // Rows may run past the list here, unlike the main window's, which has its Up and Down.
     verticalScrollBar()->setStyleSheet(
         QStringLiteral("QScrollBar:vertical { background: black; width: %1px; margin: 0; }"

@@ -1,5 +1,6 @@
 #include "ui/skin/DialogSkin.h"
 
+#include <QListView>
 #include <QPalette>
 #include <QWidget>
 
@@ -18,6 +19,22 @@ void DialogSkin::apply(QWidget& dialog, const QColor& textColour) {
     palette.setColor(QPalette::ButtonText, textColour);
     dialog.setPalette(palette);
     dialog.setAutoFillBackground(true);
+}
+
+void DialogSkin::applyToList(QListView& list, Qt::ScrollBarPolicy verticalScrollBar) {
+    list.setFrameShape(QFrame::NoFrame);
+    list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list.setVerticalScrollBarPolicy(verticalScrollBar);
+    list.setSelectionMode(QAbstractItemView::SingleSelection);
+    list.setSelectionBehavior(QAbstractItemView::SelectRows);
+    list.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list.setUniformItemSizes(true);
+    list.setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    QPalette colours = list.palette();
+    colours.setColor(QPalette::Base, kBlack);
+    colours.setColor(QPalette::Window, kBlack);
+    list.setPalette(colours);
+    list.viewport()->setAutoFillBackground(true);
 }
 
 }  // namespace sockwright

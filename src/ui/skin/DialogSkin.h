@@ -3,6 +3,7 @@
 #include <QColor>
 #include <Qt>
 
+class QListView;
 class QWidget;
 
 namespace sockwright {
@@ -18,6 +19,9 @@ inline constexpr Qt::WindowFlags kDialogWindowFlags =
 class DialogSkin {
   public:
     static void apply(QWidget& dialog, const QColor& textColour);
+    // The program's lists: black, no frame, one selectable row at a time, scrolled by rows, no
+    // horizontal scroll bar; the vertical one as asked.
+    static void applyToList(QListView& list, Qt::ScrollBarPolicy verticalScrollBar);
 };
 
 }  // namespace sockwright
