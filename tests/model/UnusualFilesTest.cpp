@@ -144,8 +144,8 @@ TEST_F(UnusualFilesTest, SettingsFileOfAnotherKindOrTooLargeGivesDefaultsAndIsNo
             const SaveResult saved = saveSettings(state);
             if (kind == Kind::OneByteTooLarge) {
                 if (!saved) return "not saved: " + saved.reason();
-                const FileContents copy = readWholeFile(folder.path() / "settings.dat.bak",
-                                                        kMostDataFileBytes + 1);
+                const FileContents copy =
+                    readWholeFile(folder.path() / "settings.dat.bak", kMostDataFileBytes + 1);
                 if (copy.bytes.size() != kMostDataFileBytes + 1 || !copy.bytes.starts_with("1.1.3"))
                     return "the copy is not the old file";
                 return folder.read("settings.dat") == settingsFileText(state) ? "" : "not written";
@@ -188,8 +188,8 @@ TEST_F(UnusualFilesTest, OnlyARegularFileIsReplacedOrCopied) {
     const SaveResult replaced = replaceFileContents(fifo, "bytes");
     EXPECT_EQ(replaced.reason(), "fifo is not a regular file");
     EXPECT_TRUE(stillOfItsKind(fifo, Kind::Fifo));
-    const testing::ChildOutcome copied = runInChild(
-        [&] { return copyFileContents(fifo, folder.path() / "copy").reason(); }, 10s);
+    const testing::ChildOutcome copied =
+        runInChild([&] { return copyFileContents(fifo, folder.path() / "copy").reason(); }, 10s);
     EXPECT_TRUE(copied.finished);
     EXPECT_EQ(copied.report, "fifo is not a regular file");
     EXPECT_FALSE(folder.exists("copy"));

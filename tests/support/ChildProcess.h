@@ -18,10 +18,10 @@ namespace sockwright::testing {
 
 // How a child process of runInChild ended.
 struct ChildOutcome {
-    bool finished = false;      // ended by itself (not killed by the watch)
-    bool timedOut = false;      // still running at the deadline
-    bool tooMuchMemory = false; // its resident memory passed the limit
-    std::string report;         // what the body returned: empty for success
+    bool finished = false;       // ended by itself (not killed by the watch)
+    bool timedOut = false;       // still running at the deadline
+    bool tooMuchMemory = false;  // its resident memory passed the limit
+    std::string report;          // what the body returned: empty for success
     std::chrono::milliseconds took{0};
 };
 
