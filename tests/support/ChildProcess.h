@@ -20,7 +20,7 @@ namespace sockwright::testing {
 struct ChildOutcome {
     bool finished = false;       // ended by itself (not killed by the watch)
     bool timedOut = false;       // still running at the deadline
-    bool tooMuchMemory = false;  // its resident memory passed the limit
+    bool tooMuchMemory = false;  // its resident memory grew past the limit
     std::string report;          // what the body returned: empty for success
     std::chrono::milliseconds took{0};
 };
@@ -36,11 +36,13 @@ inline std::size_t residentBytes(pid_t process) {
 
 // Runs the body in a child process, so that a body that blocks forever or takes all memory
 // cannot take the test run with it: the child is killed at the deadline or when its resident
-// memory passes mostResident. The body returns what went wrong, or nothing.
+// memory has grown by more than mostGrowth beyond this process's. The body returns what went
+// wrong, or nothing.
 inline ChildOutcome runInChild(const std::function<std::string()>& body,
                                std::chrono::milliseconds deadline,
-                               std::size_t mostResident = std::size_t{256} << 20) {
+                               std::size_t mostGrowth = std::size_t{256} << 20) {
     ChildOutcome outcome;
+    const std::size_t mostResident = residentBytes(::getpid()) + mostGrowth;
     int report[2];
     if (::pipe(report) != 0) {
         outcome.report = "no pipe";
