@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run package test benchmark gallery sanitize tidy format format-check clean
+.PHONY: all deps configure build run package test stress benchmark gallery sanitize tidy format format-check clean
 
 all: build
 
@@ -20,6 +20,11 @@ build: configure
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure
+
+# The crash-safety tests with 200 kills of a saving process each, instead of the 10 of `make test`.
+stress: configure
+	@cmake --build $(BUILD_DIR) --target model_tests
+	@SOCKWRIGHT_KILL_TRIALS=200 $(BUILD_DIR)/tests/model_tests --gtest_filter='CrashSafeSaving.*'
 
 # Runs the program as it is installed: the build is installed into $(BUILD_DIR)/stage and started
 # by the installed launcher, which keeps the user's data in $$XDG_DATA_HOME/sockwright.

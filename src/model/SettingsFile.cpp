@@ -242,12 +242,12 @@ void appendSlot(std::string& out, const Character& slot) {
 // Keeps the settings file as it is on disk in settings.dat.bak. A failure names the copy, so
 // the user can tell it from a failure to write the settings file itself; reading the file or
 // writing the copy may have failed.
-SaveResult backUpSettingsFile(const fs::path& file) {
+SaveResult backUpSettingsFile(const fs::path& file, const FileSystemCalls& calls) {
     std::error_code error;
     if (!fs::exists(file, error)) return error ? SaveResult::failure(error.value()) : SaveResult();
     fs::path backup = file;
     backup += kBackupSuffix;
-    SaveResult copied = copyFileContents(file, backup);
+    SaveResult copied = copyFileContents(file, backup, calls);
     if (copied) return copied;
     return SaveResult::failure(
         copied.errorNumber(),
@@ -267,7 +267,8 @@ void loadSettings(ProgramState& state) {
     if (contents.status == FileReadStatus::Read) {
         settings.keepBackupBeforeSave = !readSettingsText(contents.bytes, state);
     } else {
-        // A file that is there but cannot be read must not be replaced unseen.
+        // A file that is there but cannot be read (unreadable, too large, or no regular file)
+        // must not be replaced unseen.
         std::error_code error;
         settings.keepBackupBeforeSave = fs::exists(file, error);
     }
@@ -329,12 +330,12 @@ fs::path settingsFilePath(const ProgramState& state) {
     return state.dataFolder / kSettingsFileName;
 }
 
-SaveResult saveSettings(ProgramState& state) {
+SaveResult saveSettings(ProgramState& state, const FileSystemCalls& calls) {
     const fs::path file = settingsFilePath(state);
     if (state.settings.keepBackupBeforeSave) {
-        if (SaveResult backedUp = backUpSettingsFile(file); !backedUp) return backedUp;
+        if (SaveResult backedUp = backUpSettingsFile(file, calls); !backedUp) return backedUp;
     }
-    SaveResult saved = replaceFileContents(file, settingsFileText(state));
+    SaveResult saved = replaceFileContents(file, settingsFileText(state), calls);
     if (saved) state.settings.keepBackupBeforeSave = false;
     return saved;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/FileReplacement.h"
 #include "model/ProgramState.h"
 #include "model/SaveResult.h"
 
@@ -28,7 +29,7 @@ std::filesystem::path settingsFilePath(const ProgramState& state);
 // Writes settings.dat safely (replaceFileContents). On failure the old file is unchanged and
 // the result tells why. When the file on disk was not read in full
 // (settings.keepBackupBeforeSave), it is first copied to settings.dat.bak and the flag cleared;
-// when that copy fails, nothing is saved.
-SaveResult saveSettings(ProgramState& state);
+// when that copy fails, nothing is saved. Tests pass calls that fail on purpose.
+SaveResult saveSettings(ProgramState& state, const FileSystemCalls& calls = {});
 
 }  // namespace sockwright

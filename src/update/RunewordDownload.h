@@ -16,7 +16,8 @@ struct RunewordDownloadResult {
 
 // Fetches the current runeword file from the update server into a temporary file beside the
 // data folder's runewords.txt and puts it in that file's place only when the transfer completed
-// and the file reads as a runeword file; otherwise runewords.txt is left as it was. The caller
+// and the file reads as a runeword file
+// no larger than kMostDataFileBytes; otherwise runewords.txt is left as it was. The caller
 // waits (the event loop runs without user input).
 RunewordDownloadResult downloadRunewords(const UpdateServer& server,
                                          const std::filesystem::path& dataFolder,

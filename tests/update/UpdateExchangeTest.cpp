@@ -145,5 +145,21 @@ TEST_F(RunewordDownloadTest, AFailedDownloadLeavesTheOldFileAsItWas) {
     expectOnlyTheFile(kOldFile);
 }
 
+// The download is stored up to the size the program reads, and no further: a larger runeword file
+// would never load, so the transfer stops there and the old file stays.
+TEST_F(RunewordDownloadTest, ARunewordFileLargerThanTheProgramReadsIsNotStored) {
+    const std::string entry = "1.0.9\nBig\n0x1\n1 2\n";
+    const std::string atTheLimit =
+        entry + std::string(kMostDataFileBytes - entry.size() - 1, 'p') + "\n";
+    RunewordDownloadResult result = download({answer(atTheLimit + "\n")});
+    EXPECT_FALSE(result.stored);
+    EXPECT_EQ(result.reason, "the runeword file is larger than the 4 MiB the program reads");
+    expectOnlyTheFile(kOldFile);
+
+    result = download({answer(atTheLimit)});
+    EXPECT_TRUE(result.stored) << result.reason;
+    expectOnlyTheFile(atTheLimit);
+}
+
 }  // namespace
 }  // namespace sockwright

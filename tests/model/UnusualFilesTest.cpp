@@ -1,0 +1,199 @@
+// Data files that are not what they claim: a FIFO, a device, a folder or a file far too large in
+// the place of a data file or settings.dat. Every load runs in a child process with a deadline
+// and a memory limit, so a reader that blocks or reads without end fails the test instead of
+// hanging the run or exhausting the machine.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/FileContents.h"
+#include "model/FileReplacement.h"
+#include "model/RuneDataLoader.h"
+#include "model/SettingsFile.h"
+#include "support/ChildProcess.h"
+#include "support/RecordingMessageSink.h"
+#include "support/TempFolder.h"
+
+namespace sockwright {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using testing::runInChild;
+using testing::TempFolder;
+
+enum class Kind { Fifo, LinkToDevice, Folder, OneByteTooLarge };
+
+const char* describe(Kind kind) {
+    switch (kind) {
+        case Kind::Fifo:
+            return "FIFO";
+        case Kind::LinkToDevice:
+            return "link to /dev/zero";
+        case Kind::Folder:
+            return "folder";
+        case Kind::OneByteTooLarge:
+            return "one byte over the limit";
+    }
+    return "";
+}
+
+void make(const fs::path& path, Kind kind) {
+    fs::remove_all(path);
+    switch (kind) {
+        case Kind::Fifo:
+            ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+            break;
+        case Kind::LinkToDevice:
+            fs::create_symlink("/dev/zero", path);
+            break;
+        case Kind::Folder:
+            fs::create_directories(path / "inside");
+            break;
+        case Kind::OneByteTooLarge:
+            std::ofstream(path, std::ios::binary) << "1.1.3\n";
+            fs::resize_file(path, kMostDataFileBytes + 1);
+            break;
+    }
+}
+
+bool stillOfItsKind(const fs::path& path, Kind kind) {
+    switch (kind) {
+        case Kind::Fifo:
+            return fs::is_fifo(fs::symlink_status(path));
+        case Kind::LinkToDevice:
+            return fs::is_symlink(path) && fs::read_symlink(path) == "/dev/zero";
+        case Kind::Folder:
+            return fs::is_directory(path / "inside");
+        case Kind::OneByteTooLarge:
+            return fs::file_size(path) == kMostDataFileBytes + 1;
+    }
+    return false;
+}
+
+struct UnusualFilesTest : ::testing::Test {
+    UnusualFilesTest() {
+        folder.write("runes.txt", "El:11:a:b:c\nEld:11:d:e:f\n");
+        folder.write("runewords.txt", "1.0.2\nDuo\n0x1\n1 2\nHits\n");
+        folder.write("realms.txt", "USEast\nEurope\n");
+        state.dataFolder = folder.path();
+    }
+
+    // Loads the data folder in a child process; the check runs there on the result and returns
+    // what is wrong. The load must end well within the deadline and without growing memory.
+    void loadInChild(const std::function<std::string(RuneDataLoadResult)>& check) {
+        const testing::ChildOutcome outcome =
+            runInChild([&] { return check(loadRuneData(state, messages)); }, 10s);
+        EXPECT_TRUE(outcome.finished) << (outcome.timedOut ? "blocked" : "memory grew");
+        EXPECT_EQ(outcome.report, "");
+        EXPECT_LT(outcome.took, 5s);
+    }
+
+    TempFolder folder;
+    ProgramState state;
+    testing::RecordingMessageSink messages;
+};
+
+constexpr Kind kKinds[] = {Kind::Fifo, Kind::LinkToDevice, Kind::Folder, Kind::OneByteTooLarge};
+
+// A rune, runeword or realm file that is not a regular file cannot be opened; one over the limit
+// cannot be held in memory. Either way the load stops with the message, at once.
+TEST_F(UnusualFilesTest, DataFileOfAnotherKindOrTooLargeStopsTheLoadWithItsMessage) {
+    for (const char* name : {"runes.txt", "runewords.txt", "realms.txt"}) {
+        const std::string good = folder.read(name);
+        for (const Kind kind : kKinds) {
+            SCOPED_TRACE(std::string(name) + " as " + describe(kind));
+            make(folder.path() / name, kind);
+            const std::string message = kind == Kind::OneByteTooLarge
+                                            ? "Failed to allocate enough memory"
+                                            : "Failed to open rune data file";
+            loadInChild([&](RuneDataLoadResult result) -> std::string {
+                if (result != RuneDataLoadResult::Failed) return "the load did not fail";
+                if (messages.messages != std::vector{message}) return "not the right message";
+                return "";
+            });
+        }
+        folder.write(name, good);
+    }
+}
+
+// settings.dat as a FIFO (which would block start-up), a device, a folder or a huge file: start-up
+// goes on with the default account, and the thing in its place is never replaced unseen. The
+// huge file is copied aside before the save replaces it; the others are not replaced at all.
+TEST_F(UnusualFilesTest, SettingsFileOfAnotherKindOrTooLargeGivesDefaultsAndIsNotLost) {
+    const fs::path settings = folder.path() / "settings.dat";
+    for (const Kind kind : kKinds) {
+        SCOPED_TRACE(describe(kind));
+        make(settings, kind);
+        fs::remove(folder.path() / "settings.dat.bak");
+        loadInChild([&](RuneDataLoadResult result) -> std::string {
+            if (result != RuneDataLoadResult::Loaded || !messages.messages.empty()) {
+                return "the load failed";
+            }
+            if (state.accounts.size() != 1 || !state.settings.keepBackupBeforeSave) {
+                return "not the defaults with a copy kept";
+            }
+            // Saving into a device could damage it; the load is what matters there.
+            if (kind == Kind::LinkToDevice) return "";
+            const SaveResult saved = saveSettings(state);
+            if (kind == Kind::OneByteTooLarge) {
+                if (!saved) return "not saved: " + saved.reason();
+                const FileContents copy =
+                    readWholeFile(folder.path() / "settings.dat.bak", kMostDataFileBytes + 1);
+                if (copy.bytes.size() != kMostDataFileBytes + 1 || !copy.bytes.starts_with("1.1.3"))
+                    return "the copy is not the old file";
+                return folder.read("settings.dat") == settingsFileText(state) ? "" : "not written";
+            }
+            if (saved) return "a save replaced it";
+            return stillOfItsKind(settings, kind) ? "" : "it was replaced";
+        });
+        if (kind != Kind::OneByteTooLarge) {
+            EXPECT_TRUE(stillOfItsKind(settings, kind));
+        }
+    }
+}
+
+// The limit itself: a file of exactly the limit is read, one byte more is not. A settings file
+// padded with empty lines up to the limit is read in full.
+TEST_F(UnusualFilesTest, AFileOfExactlyTheLimitIsRead) {
+    state.accounts.createDefaultAccounts();
+    state.accounts.addAccount("Second", "Europe", "Zed", 50, 5, 2);
+    std::string text = settingsFileText(state);
+    text.resize(kMostDataFileBytes, '\n');
+    folder.write("settings.dat", text);
+    EXPECT_EQ(readWholeFile(folder.path() / "settings.dat").bytes, text);
+    state = ProgramState{};
+    state.dataFolder = folder.path();
+    loadSettings(state);
+    EXPECT_EQ(state.accounts.size(), 2u);
+    EXPECT_FALSE(state.settings.keepBackupBeforeSave);
+
+    folder.write("settings.dat", text + "\n");
+    const FileContents tooLarge = readWholeFile(folder.path() / "settings.dat");
+    EXPECT_EQ(tooLarge.status, FileReadStatus::TooLarge);
+    EXPECT_TRUE(tooLarge.bytes.empty());
+}
+
+// Whatever asks for it, only a regular file is replaced, and only a regular file is copied: a
+// FIFO as the source of a copy is refused at once instead of waited for.
+TEST_F(UnusualFilesTest, OnlyARegularFileIsReplacedOrCopied) {
+    const fs::path fifo = folder.path() / "fifo";
+    make(fifo, Kind::Fifo);
+    const SaveResult replaced = replaceFileContents(fifo, "bytes");
+    EXPECT_EQ(replaced.reason(), "fifo is not a regular file");
+    EXPECT_TRUE(stillOfItsKind(fifo, Kind::Fifo));
+    const testing::ChildOutcome copied =
+        runInChild([&] { return copyFileContents(fifo, folder.path() / "copy").reason(); }, 10s);
+    EXPECT_TRUE(copied.finished);
+    EXPECT_EQ(copied.report, "fifo is not a regular file");
+    EXPECT_FALSE(folder.exists("copy"));
+}
+
+}  // namespace
+}  // namespace sockwright

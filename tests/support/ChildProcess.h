@@ -1,0 +1,103 @@
+#pragma once
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <thread>
+
+namespace sockwright::testing {
+
+// How a child process of runInChild ended.
+struct ChildOutcome {
+    bool finished = false;       // ended by itself (not killed by the watch)
+    bool timedOut = false;       // still running at the deadline
+    bool tooMuchMemory = false;  // its resident memory grew past the limit
+    std::string report;          // what the body returned: empty for success
+    std::chrono::milliseconds took{0};
+};
+
+// The resident memory of a process, in bytes; 0 when it cannot be read.
+inline std::size_t residentBytes(pid_t process) {
+    std::ifstream statm("/proc/" + std::to_string(process) + "/statm");
+    std::size_t pages = 0;
+    std::size_t resident = 0;
+    statm >> pages >> resident;
+    return resident * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+}
+
+// Runs the body in a child process, so that a body that blocks forever or takes all memory
+// cannot take the test run with it: the child is killed at the deadline or when its resident
+// memory has grown by more than mostGrowth beyond this process's. The body returns what went
+// wrong, or nothing.
+inline ChildOutcome runInChild(const std::function<std::string()>& body,
+                               std::chrono::milliseconds deadline,
+                               std::size_t mostGrowth = std::size_t{256} << 20) {
+    ChildOutcome outcome;
+    const std::size_t mostResident = residentBytes(::getpid()) + mostGrowth;
+    int report[2];
+    if (::pipe(report) != 0) {
+        outcome.report = "no pipe";
+        return outcome;
+    }
+    std::fflush(nullptr);
+    const auto started = std::chrono::steady_clock::now();
+    const pid_t child = ::fork();
+    if (child < 0) {
+        outcome.report = "no child process";
+        return outcome;
+    }
+    if (child == 0) {
+        ::close(report[0]);
+        std::string said;
+        try {
+            said = body();
+        } catch (const std::exception& error) {
+            said = std::string("exception: ") + error.what();
+        }
+        for (std::size_t at = 0; at < said.size();) {
+            const ssize_t written = ::write(report[1], said.data() + at, said.size() - at);
+            if (written <= 0) break;
+            at += static_cast<std::size_t>(written);
+        }
+        ::_exit(0);
+    }
+    ::close(report[1]);
+
+    int status = 0;
+    for (;;) {
+        if (::waitpid(child, &status, WNOHANG) == child) {
+            outcome.finished = true;
+            break;
+        }
+        outcome.timedOut = std::chrono::steady_clock::now() - started > deadline;
+        outcome.tooMuchMemory = residentBytes(child) > mostResident;
+        if (outcome.timedOut || outcome.tooMuchMemory) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, &status, 0);
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    outcome.took = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - started);
+    char chunk[4096];
+    for (ssize_t got; (got = ::read(report[0], chunk, sizeof chunk)) > 0;) {
+        outcome.report.append(chunk, static_cast<std::size_t>(got));
+    }
+    ::close(report[0]);
+    if (outcome.finished && !(WIFEXITED(status) && WEXITSTATUS(status) == 0)) {
+        outcome.report += " (the child ended abnormally)";
+    }
+    return outcome;
+}
+
+}  // namespace sockwright::testing
