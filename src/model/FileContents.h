@@ -24,7 +24,7 @@ struct FileContents {
     std::string bytes;
 };
 
-inline constexpr std::uintmax_t kMostDataFileBytes = 4 * 1024 * 1024;
+inline constexpr std::uintmax_t kMostDataFileBytes = std::uintmax_t{4} << 20;  // 4 MiB
 
 // Reads a whole regular file into memory. Anything else is not opened for reading: a FIFO or a
 // device could block or never end. A file larger than mostBytes (also one that grows past it

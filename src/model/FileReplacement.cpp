@@ -276,7 +276,7 @@ SaveResult copyFileContents(const fs::path& source, const fs::path& target,
     // Opened without waiting, so that a FIFO is refused rather than waited for.
     const int descriptor = ::open(source.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0) return lastError();
-    const SaveResult result = copyOpenFile(descriptor, source, target, calls);
+    SaveResult result = copyOpenFile(descriptor, source, target, calls);
     ::close(descriptor);
     return result;
 }
