@@ -6,6 +6,10 @@
 # in tests/fuzz/inputs/<target>, which it never changes. An input that breaks a target is left in
 # BUILD_DIR/crashes/<target>/; keep it in tests/fuzz/inputs/<target>/ once mended, so that
 # `make test` replays it. libFuzzer's full output is in BUILD_DIR/logs/<target>.log.
+# The kept inputs beyond the seeds (min-*) are a set that reaches every edge the working corpus
+# reached; a longer run may add to them:
+#   BUILD_DIR/tests/fuzz/fuzz_<target> -merge=1 -use_counters=0 NEW_FOLDER \
+#       tests/fuzz/inputs/<target> BUILD_DIR/corpus/<target>
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$1
