@@ -1,10 +1,11 @@
 // Replays the kept inputs of one fuzz target, its seeds and every input that once broke it, in
 // the ordinary build: a target's properties hold for each, or the test stops at the first that
-// breaks one and names it.
+// breaks one and names it. The folder of inputs is the one argument.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -17,13 +18,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
+fs::path inputsFolder;
+
 TEST(FuzzReplay, EveryKeptInputHolds) {
     std::vector<fs::path> inputs;
-    for (const auto& entry : fs::directory_iterator(SOCKWRIGHT_FUZZ_INPUTS)) {
+    for (const auto& entry : fs::directory_iterator(inputsFolder)) {
         if (entry.is_regular_file()) inputs.push_back(entry.path());
     }
     std::sort(inputs.begin(), inputs.end());
-    ASSERT_FALSE(inputs.empty()) << SOCKWRIGHT_FUZZ_INPUTS;
+    ASSERT_FALSE(inputs.empty()) << inputsFolder;
     for (const fs::path& input : inputs) {
         std::ifstream in(input, std::ios::binary);
         const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
@@ -39,3 +42,13 @@ TEST(FuzzReplay, EveryKeptInputHolds) {
 }
 
 }  // namespace
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER_OF_INPUTS\n", argv[0]);
+        return 2;
+    }
+    inputsFolder = argv[1];
+    return RUN_ALL_TESTS();
+}
