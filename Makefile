@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run package test stress benchmark gallery sanitize tidy format format-check clean
+.PHONY: all deps configure build run package test stress benchmark gallery sanitize tidy fuzz format format-check clean
 
 all: build
 
@@ -50,6 +50,14 @@ benchmark: build
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, in a build of its own.
 sanitize:
 	@$(MAKE) test BUILD_DIR=build-sanitize BUILD_TYPE=Debug CMAKE_FLAGS="-DSOCKWRIGHT_SANITIZE=ON -DSOCKWRIGHT_BUILD_BENCHMARKS=OFF"
+
+# Every fuzz target of tests/fuzz for FUZZ_SECONDS each, in a clang build of its own; inputs that
+# break one are left in $(FUZZ_BUILD_DIR)/crashes/. FUZZ_TARGETS picks some (e.g. settings_file).
+FUZZ_SECONDS ?= 60
+FUZZ_BUILD_DIR ?= build-fuzz
+FUZZ_TARGETS ?=
+fuzz:
+	@tools/fuzz.sh $(FUZZ_BUILD_DIR) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 # Formats every C++ source file in place; format-check fails on any file that differs.
 format: deps

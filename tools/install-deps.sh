@@ -12,6 +12,10 @@ packages=(
     # The Debian package: made by CPack with dpkg-shlibdeps, checked by the validators and lintian.
     dpkg-dev file desktop-file-utils appstream lintian
 )
+# `install-deps.sh fuzz`: clang with libFuzzer as well, for `make fuzz`.
+if [[ "${1:-}" == "fuzz" ]]; then
+    packages+=(clang-14 libclang-rt-14-dev)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -10,4 +10,8 @@ using RuneCountFilter = std::int32_t;
 inline constexpr RuneCountFilter kAnyRuneCount = 7;
 inline constexpr int kMaxRunesPerRuneword = 6;
 
+constexpr bool isRuneCountFilter(RuneCountFilter filter) {
+    return filter >= 1 && filter <= kAnyRuneCount;
+}
+
 }  // namespace sockwright

@@ -45,6 +45,14 @@ bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+// A text as the file holds it: up to its first line break or zero byte, and the replacement when
+// that leaves nothing. A text read is taken this way at once, so the program shows what the next
+// save writes and the saved file reads back the same.
+std::string storedText(std::string_view text, const char* replacement) {
+    text = text.substr(0, text.find_first_of(std::string_view("\r\n\0", 3)));
+    return text.empty() ? std::string(replacement) : std::string(text);
+}
+
 // A number line that does not parse gives the field the value a new slot holds.
 const Character kDefaultSlot{};
 
@@ -53,7 +61,7 @@ using SlotFieldReader = void (*)(Character&, const std::string&);
 // The eleven lines of a slot, in file order.
 constexpr std::array<SlotFieldReader, 11> kSlotFieldReaders{
     [](Character& slot, const std::string& text) { slot.inUse = decimalOr(text, 0) > 0; },
-    [](Character& slot, const std::string& text) { slot.name = text; },
+    [](Character& slot, const std::string& text) { slot.name = storedText(text, kNoName); },
     [](Character& slot, const std::string& text) {
         slot.level = decimalOr(text, kDefaultSlot.level);
     },
@@ -103,10 +111,10 @@ bool readAccountBlocks(std::string_view buffer, std::size_t& position, AccountLi
     while (readLine(buffer, position, name)) {
         if (!readLine(buffer, position, realm)) return false;
         Account& account = accounts.appendAccount();
-        account.name = name;
-        account.realm = realm;
-        if (equalsIgnoringAsciiCase(name, wantedName) &&
-            equalsIgnoringAsciiCase(realm, wantedRealm)) {
+        account.name = storedText(name, kNoName);
+        account.realm = storedText(realm, kNoRealm);
+        if (equalsIgnoringAsciiCase(account.name, wantedName) &&
+            equalsIgnoringAsciiCase(account.realm, wantedRealm)) {
             matched = &account;
         }
         for (Character& slot : account.characters) {
@@ -161,11 +169,29 @@ std::array<int, kCharacterSlots> packSlotsInUse(Account& account) {
     return movedTo;
 }
 
+// A value outside its range becomes the one a new slot holds. The count and the logic are
+// written in hexadecimal but read in decimal, which agree only inside their ranges: a count of
+// 50 would come back as 32 after a save.
 void bringSlotsIntoRange(Account& account) {
     for (Character& slot : account.characters) {
         if (!isCharacterClass(slot.characterClass)) slot.characterClass = 0;
         if (!isCharacterType(slot.characterType)) slot.characterType = kExpansionCharacter;
+        if (!isRuneCountFilter(slot.runeCountFilter))
+            slot.runeCountFilter = kDefaultSlot.runeCountFilter;
+        if (!isRuneLogic(slot.runeLogic)) slot.runeLogic = kDefaultSlot.runeLogic;
     }
+}
+
+// The file names the current account by name and realm, and the reader takes the last account
+// that has them: the account that becomes current once this one has been saved as current.
+Account* lastAccountNamedLike(const AccountList& accounts, Account* account) {
+    for (auto it = accounts.accounts().rbegin(); it != accounts.accounts().rend(); ++it) {
+        if (equalsIgnoringAsciiCase((*it)->name, account->name) &&
+            equalsIgnoringAsciiCase((*it)->realm, account->realm)) {
+            return it->get();
+        }
+    }
+    return account;
 }
 
 bool isSlot(std::int32_t slot) {
@@ -173,8 +199,8 @@ bool isSlot(std::int32_t slot) {
 }
 
 // Makes whatever was read satisfy what the rest of the program relies on: at least one account,
-// a current account from the list, slots in use as a prefix starting at slot 0, and a current
-// character in a slot in use.
+// a current account from the list that a save and load keep current, slots in use as a prefix
+// starting at slot 0, and a current character in a slot in use.
 void bringAccountsIntoRange(AccountList& accounts) {
     if (accounts.empty()) {
         accounts.createDefaultAccounts();
@@ -182,6 +208,7 @@ void bringAccountsIntoRange(AccountList& accounts) {
     }
     Account* current = accounts.currentAccount();
     if (accounts.indexOf(current) < 0) current = accounts.head();
+    current = lastAccountNamedLike(accounts, current);
     std::int32_t currentCharacter = accounts.currentCharacter();
 
     for (const auto& account : accounts.accounts()) {
@@ -204,11 +231,9 @@ void appendLine(std::string& out, std::string_view line) {
     out += '\n';
 }
 
-// A text goes on one line: it is cut at its first line break or zero byte, and an empty text
-// is written as the replacement so that the line does not end the file when read back.
+// A text goes on one line, and never on an empty one, which would end the file when read back.
 void appendText(std::string& out, std::string_view text, const char* replacement) {
-    text = text.substr(0, text.find_first_of(std::string_view("\r\n\0", 3)));
-    appendLine(out, text.empty() ? std::string_view(replacement) : text);
+    appendLine(out, storedText(text, replacement));
 }
 
 void appendDecimal(std::string& out, std::int32_t value) {
@@ -257,21 +282,27 @@ SaveResult backUpSettingsFile(const fs::path& file, const FileSystemCalls& calls
 }  // namespace
 
 void loadSettings(ProgramState& state) {
-    Settings& settings = state.settings;
-    settings.programVersion = kSettingsFileVersion;
-    settings.keepBackupBeforeSave = false;
-    state.accounts.clear();
-
     const fs::path file = settingsFilePath(state);
     const FileContents contents = readWholeFile(file);
     if (contents.status == FileReadStatus::Read) {
-        settings.keepBackupBeforeSave = !readSettingsText(contents.bytes, state);
-    } else {
-        // A file that is there but cannot be read (unreadable, too large, or no regular file)
-        // must not be replaced unseen.
-        std::error_code error;
-        settings.keepBackupBeforeSave = fs::exists(file, error);
+        loadSettingsText(contents.bytes, state);
+        return;
     }
+    Settings& settings = state.settings;
+    settings.programVersion = kSettingsFileVersion;
+    state.accounts.clear();
+    // A file that is there but cannot be read (unreadable, too large, or no regular file) must
+    // not be replaced unseen.
+    std::error_code error;
+    settings.keepBackupBeforeSave = fs::exists(file, error);
+    bringAccountsIntoRange(state.accounts);
+}
+
+void loadSettingsText(std::string_view bytes, ProgramState& state) {
+    Settings& settings = state.settings;
+    settings.programVersion = kSettingsFileVersion;
+    state.accounts.clear();
+    settings.keepBackupBeforeSave = !readSettingsText(bytes, state);
     bringAccountsIntoRange(state.accounts);
 }
 
@@ -291,6 +322,8 @@ bool readSettingsBody(std::string_view buffer, std::size_t& position, ProgramSta
         !readLine(buffer, position, text)) {
         return false;
     }
+    wantedName = storedText(wantedName, kNoName);
+    wantedRealm = storedText(wantedRealm, kNoRealm);
     const std::int32_t currentCharacter = decimalOr(text, 0);
 
     AccountList& accounts = state.accounts;

@@ -16,6 +16,9 @@ namespace sockwright {
 // and afterwards there is at least one account and the current character is a slot in use.
 void loadSettings(ProgramState& state);
 
+// Does what loadSettings does with the bytes of a settings file once it has read them.
+void loadSettingsText(std::string_view bytes, ProgramState& state);
+
 // Reads a version 1.1 settings text from the reading position. Fails when the file ends, or
 // holds an empty line, inside the header or an account block; keeps what was read.
 bool readSettingsBody(std::string_view buffer, std::size_t& position, ProgramState& state);

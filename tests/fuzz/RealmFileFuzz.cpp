@@ -1,0 +1,27 @@
+// The realm file reader: names hold no line end, and a CR LF file without empty lines reads like
+// its LF one.
+
+#include <algorithm>
+
+#include "fuzz/FuzzTarget.h"
+#include "model/RealmFileReader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace sockwright;
+    using namespace sockwright::fuzz;
+    const std::string_view bytes = bytesOf(data, size);
+    const RealmList realms = parseRealmFile(bytes);
+
+    // A zero byte ends a line like a line feed.
+    const long lines = std::count(bytes.begin(), bytes.end(), '\n') +
+                       std::count(bytes.begin(), bytes.end(), '\0') + 1;
+    FUZZ_CHECK(static_cast<long>(realms.size()) <= lines);
+    for (const std::string& realm : realms)
+        FUZZ_CHECK(realm.find_first_of(std::string_view("\n\0", 2)) == std::string::npos);
+
+    // After a zero byte, a line feed makes an empty line.
+    const bool plainLines = bytes.find_first_of(std::string_view("\r\0", 2)) == std::string::npos &&
+                            !bytes.starts_with('\n') && bytes.find("\n\n") == std::string::npos;
+    if (plainLines) FUZZ_CHECK(parseRealmFile(withCrLf(bytes)) == realms);
+    return 0;
+}
