@@ -291,7 +291,6 @@ void MainWindow::startUpdateCheck() {
 }
 
 void MainWindow::updateNoticeReceived(const ServerVersions& versions) {
-    serverVersions_ = versions;
     const auto offerUpdate = [this](bool& flag) {
         update_->show();
         update_->setEnabled(true);

@@ -146,7 +146,6 @@ class MainWindow : public QDialog {
 
     UpdateServer updateServer_;
     UpdateCheck* updateCheck_ = nullptr;
-    ServerVersions serverVersions_;
     bool newProgramAvailable_ = false;
     bool newRunewordsAvailable_ = false;
 
