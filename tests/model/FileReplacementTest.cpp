@@ -11,7 +11,6 @@
 #include <iterator>
 #include <string>
 #include <system_error>
-#include <thread>
 #include <tuple>
 
 #include "model/FileReplacement.h"
@@ -106,27 +105,6 @@ TEST(FileReplacement, EachFailingStepLeavesTheOldFileAndNoTemporaryFile) {
         EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}),
                   1);  // no temporary file
     }
-}
-
-// Two saves of the same file at the same time, as two running copies of the program make: a
-// reader only ever finds one whole content, never an empty, mixed or cut file.
-TEST(FileReplacement, RacingSavesLeaveOneWholeContent) {
-    TempFolder folder;
-    const std::string first(20000, 'a');
-    const std::string second = std::string(30000, 'b') + '\n';
-    const fs::path file = folder.write("settings.dat", first);
-    std::atomic<int> failedSaves{0}, strangeReads{0}, savesRunning{2};
-    const auto saveOften = [&](const std::string& bytes) {
-        for (int round = 0; round < 50; ++round) failedSaves += !replaceFileContents(file, bytes);
-        --savesRunning;
-    };
-    std::jthread one(saveOften, first), other(saveOften, second);
-    while (savesRunning > 0) {
-        const std::string read = folder.read("settings.dat");
-        if (read != first && read != second) ++strangeReads;
-    }
-    EXPECT_EQ(failedSaves, 0);
-    EXPECT_EQ(strangeReads, 0);
 }
 
 }  // namespace

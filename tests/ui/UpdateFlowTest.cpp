@@ -69,8 +69,7 @@ TEST_F(UpdateFlowTest, TheButtonAppearsOnlyForSomethingNewer) {
         const char* program;
         const char* runewords;
         bool shown;
-    } cases[] = {{"1.1.4", "1.0.0", true},  {"1.2.0", "1.0.0", true}, {"1.1.3", "1.0.0", false},
-                 {"1.0.9", "1.0.0", false}, {"1.1.3", "1.0.1", true}, {"1.1.3", "0.9.9", false}};
+    } cases[] = {{"1.1.4", "1.0.0", true}, {"1.1.3", "1.0.1", true}, {"1.1.3", "1.0.0", false}};
     for (const auto& c : cases) {
         const LoopbackServer server({answer(c.program), answer(c.runewords)});
         const auto window = start(server);
