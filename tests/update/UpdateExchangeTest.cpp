@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <QTimer>
 #include <filesystem>
 #include <optional>
+#include <random>
 
 #include "CheckRun.h"
 #include "Texts.h"
@@ -25,6 +27,7 @@ using testing::ScriptedReply;
 using testing::TempFolder;
 using Ending = ScriptedReply::Ending;
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 
 const std::string kHeader = "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n";
 
@@ -34,6 +37,13 @@ UpdateServer loopback(std::uint16_t port) {
 
 ScriptedReply answer(const std::string& body) {
     return {{kHeader + body}};
+}
+
+std::string randomBytes(std::size_t count) {
+    std::mt19937 random(2);
+    std::string bytes(count, '\0');
+    for (char& byte : bytes) byte = static_cast<char>(random() & 0xff);
+    return bytes;
 }
 
 std::string shippedFile(const char* name) {
@@ -130,6 +140,7 @@ TEST_F(RunewordDownloadTest, AFailedDownloadLeavesTheOldFileAsItWas) {
         {"cut and reset", {{cutHeader + file.substr(0, file.size() / 2)}, Ending::Reset}},
         {"cut and closed", {{cutHeader + file.substr(0, file.size() / 2)}}},
         {"silent server", {{kHeader + file.substr(0, 100)}, Ending::Hold}},
+        {"random bytes after a header", answer(randomBytes(256 << 10))},
     };
     for (const auto& [what, reply] : failures) {
         SCOPED_TRACE(what);
@@ -143,6 +154,21 @@ TEST_F(RunewordDownloadTest, AFailedDownloadLeavesTheOldFileAsItWas) {
     EXPECT_FALSE(downloadRunewords(loopback(closed.port()), data.path(), runes).stored);
     ::testing::internal::GetCapturedStderr();
     expectOnlyTheFile(kOldFile);
+}
+
+// While a file trickles in a byte at a time, timers still fire: the window would still paint.
+TEST_F(RunewordDownloadTest, TheEventLoopRunsWhileAFileTricklesIn) {
+    const std::string file = "1.0.1\nSteel\n0x209\n3 1\n+25% Increased Attack Speed\n";
+    std::vector<std::string> bytes;
+    for (const char c : kHeader + file) bytes.emplace_back(1, c);
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(10);
+    const RunewordDownloadResult result = download({{bytes, Ending::Close, 2ms}});
+    EXPECT_TRUE(result.stored) << result.reason;
+    expectOnlyTheFile(file);
+    EXPECT_GT(ticks, 5);
 }
 
 // The download is stored up to the size the program reads, and no further: a larger runeword file
