@@ -158,58 +158,6 @@ TEST_F(SettingsFileTest, ReadValuesAreKeptAndBadOnesRepaired) {
     for (const char* current : {"9", "-1", "6", "x"}) loadWith({{5, current}});
 }
 
-// The program holds after loading what its next save writes, so that a save and a load change
-// nothing: a text is taken only up to a carriage return inside it, and the current account is the
-// one the saved file will name, the last of those with its name and realm.
-TEST_F(SettingsFileTest, LoadedStateIsWhatTheSavedFileReadsBackAs) {
-    const Lines lines = twoAccountLines();
-    Lines namesake = lines;  // the default account once more, at the end, with a second character
-    namesake.insert(namesake.end(), lines.begin() + 6, lines.begin() + 96);
-    namesake[96 + 90] = "default";
-    namesake[slotLine(2, 1, 0)] = "1";
-    const struct {
-        const char* what;
-        Lines file;
-        Lines texts;  // the second account's name and realm and its first character's name
-        int current, character;
-    } rows[] = {
-        {"texts holding a carriage return",
-         changed(lines, {{96, "Second\rX"}, {97, "\r"}, {slotLine(1, 0, 1), "Zed\r\r"}}),
-         {"Second", "NoRealm", "Zed"},
-         0,
-         0},
-        {"no account matches and the head has a later namesake",
-         changed(namesake, {{3, "x"}}),
-         {"Second", "Europe", "Zed"},
-         2,
-         0},
-        {"the current character is kept in the namesake",
-         changed(namesake, {{3, "x"}, {5, "1"}}),
-         {"Second", "Europe", "Zed"},
-         2,
-         1},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.what);
-        load(joinLines(row.file));
-        EXPECT_EQ((Lines{account(1).name, account(1).realm, account(1).characters[0].name}),
-                  row.texts);
-        EXPECT_EQ(state.accounts.indexOf(state.accounts.currentAccount()), row.current);
-        EXPECT_EQ(state.accounts.currentCharacter(), row.character);
-
-        const std::string saved = settingsFileText(state);
-        ProgramState loaded = std::move(state);
-        load(saved);
-        EXPECT_EQ(settingsFileText(state), saved);
-        EXPECT_EQ(state.accounts.indexOf(state.accounts.currentAccount()), row.current);
-        EXPECT_EQ(state.accounts.currentCharacter(), row.character);
-        for (std::size_t i = 0; i < state.accounts.size(); ++i) {
-            EXPECT_EQ(account(i).name, loaded.accounts.accounts()[i]->name);
-            EXPECT_EQ(account(i).characters, loaded.accounts.accounts()[i]->characters);
-        }
-    }
-}
-
 // A file not read to its end (cut short, of another version, or unreadable) keeps what was read
 // and is copied once to settings.dat.bak before the first save replaces it; when that copy fails,
 // nothing is saved.
