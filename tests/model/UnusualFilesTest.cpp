@@ -159,41 +159,5 @@ TEST_F(UnusualFilesTest, SettingsFileOfAnotherKindOrTooLargeGivesDefaultsAndIsNo
     }
 }
 
-// The limit itself: a file of exactly the limit is read, one byte more is not. A settings file
-// padded with empty lines up to the limit is read in full.
-TEST_F(UnusualFilesTest, AFileOfExactlyTheLimitIsRead) {
-    state.accounts.createDefaultAccounts();
-    state.accounts.addAccount("Second", "Europe", "Zed", 50, 5, 2);
-    std::string text = settingsFileText(state);
-    text.resize(kMostDataFileBytes, '\n');
-    folder.write("settings.dat", text);
-    EXPECT_EQ(readWholeFile(folder.path() / "settings.dat").bytes, text);
-    state = ProgramState{};
-    state.dataFolder = folder.path();
-    loadSettings(state);
-    EXPECT_EQ(state.accounts.size(), 2u);
-    EXPECT_FALSE(state.settings.keepBackupBeforeSave);
-
-    folder.write("settings.dat", text + "\n");
-    const FileContents tooLarge = readWholeFile(folder.path() / "settings.dat");
-    EXPECT_EQ(tooLarge.status, FileReadStatus::TooLarge);
-    EXPECT_TRUE(tooLarge.bytes.empty());
-}
-
-// Whatever asks for it, only a regular file is replaced, and only a regular file is copied: a
-// FIFO as the source of a copy is refused at once instead of waited for.
-TEST_F(UnusualFilesTest, OnlyARegularFileIsReplacedOrCopied) {
-    const fs::path fifo = folder.path() / "fifo";
-    make(fifo, Kind::Fifo);
-    const SaveResult replaced = replaceFileContents(fifo, "bytes");
-    EXPECT_EQ(replaced.reason(), "fifo is not a regular file");
-    EXPECT_TRUE(stillOfItsKind(fifo, Kind::Fifo));
-    const testing::ChildOutcome copied =
-        runInChild([&] { return copyFileContents(fifo, folder.path() / "copy").reason(); }, 10s);
-    EXPECT_TRUE(copied.finished);
-    EXPECT_EQ(copied.report, "fifo is not a regular file");
-    EXPECT_FALSE(folder.exists("copy"));
-}
-
 }  // namespace
 }  // namespace sockwright
