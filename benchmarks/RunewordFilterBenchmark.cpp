@@ -8,8 +8,8 @@ namespace {
 
 // What a player typically asks: ANY - what uses my two best runes; ALL - what needs both Ral
 // and Sol; COMPLETE - what can I make from the first twenty runes, which I own.
-Character selectionFor(RuneLogic logic) {
-    Character character;
+CharacterSelections selectionFor(RuneLogic logic) {
+    CharacterSelections character;
     character.runeLogic = logic;
     character.runes = RuneSet{};
     switch (logic) {
@@ -32,7 +32,7 @@ Character selectionFor(RuneLogic logic) {
 
 void BM_ListedRunewords(benchmark::State& state) {
     const RunewordList runewords = syntheticRunewords();
-    const Character character = selectionFor(static_cast<RuneLogic>(state.range(0)));
+    const CharacterSelections character = selectionFor(static_cast<RuneLogic>(state.range(0)));
     const RunewordFilter filter(character);
     std::size_t listed = 0;
     for (auto _ : state) {

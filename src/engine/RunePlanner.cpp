@@ -107,4 +107,9 @@ std::string characterPath(const CharacterPlace& place) {
            place.account->characters[static_cast<std::size_t>(place.slot)].name;
 }
 
+std::string characterLineText(const AccountList& accounts) {
+    if (accounts.currentAccount() == nullptr) return {};
+    return "CHARACTER: " + characterPath({accounts.currentAccount(), accounts.currentCharacter()});
+}
+
 }  // namespace sockwright

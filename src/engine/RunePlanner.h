@@ -56,5 +56,7 @@ std::vector<CharacterPlace> whoCanMake(const Runeword& runeword, const AccountLi
 
 // "realm: account: character".
 std::string characterPath(const CharacterPlace& place);
+// "CHARACTER: realm: account: character" for the current character; empty when there is none.
+std::string characterLineText(const AccountList& accounts);
 
 }  // namespace sockwright

@@ -30,8 +30,8 @@ bool runeCountMatches(RuneCountFilter filter, std::int32_t runeCount) {
 }  // namespace
 
 bool RunewordFilter::runeLogicMatches(const Runeword& runeword) const {
-    const RuneSet& selected = character_.runes;
-    switch (character_.runeLogic) {
+    const RuneSet& selected = selections_.runes;
+    switch (selections_.runeLogic) {
         case RuneLogic::Any:
             return sharesARune(selected, runeword.runeSet);
         case RuneLogic::All:
@@ -48,8 +48,8 @@ bool RunewordFilter::runewordIsListed(const Runeword& runeword) const {
 }
 
 bool RunewordFilter::fitsEquipmentAndCount(const Runeword& runeword) const {
-    return (runeword.equipmentMask & character_.equipment) != 0 &&
-           runeCountMatches(character_.runeCountFilter, runeword.runeCount);
+    return (runeword.equipmentMask & selections_.equipment) != 0 &&
+           runeCountMatches(selections_.runeCountFilter, runeword.runeCount);
 }
 
 std::vector<const Runeword*> RunewordFilter::listedRunewords(const RunewordList& runewords) const {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "model/Character.h"
+#include "model/CharacterSelections.h"
 #include "model/Runeword.h"
 #include "model/RunewordList.h"
 
@@ -11,7 +11,7 @@ namespace sockwright {
 // Decides which runewords are listed for a character's selections. Holds no state of its own.
 class RunewordFilter {
   public:
-    explicit RunewordFilter(const Character& character) : character_(character) {}
+    explicit RunewordFilter(const CharacterSelections& selections) : selections_(selections) {}
 
     bool runeLogicMatches(const Runeword& runeword) const;
     bool runewordIsListed(const Runeword& runeword) const;
@@ -21,7 +21,7 @@ class RunewordFilter {
     std::vector<const Runeword*> listedRunewords(const RunewordList& runewords) const;
 
   private:
-    const Character& character_;
+    const CharacterSelections& selections_;
 };
 
 }  // namespace sockwright

@@ -32,7 +32,7 @@ std::uint32_t hexOr(std::string_view text, std::uint32_t fallback) {
     return readHexadecimal(text, at, value, Overflow::Fail) ? value : fallback;
 }
 
-// ---- Reading -------------------------------------------------------------------------------
+// ---- Texts ---------------------------------------------------------------------------------
 
 bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -53,50 +53,102 @@ std::string storedText(std::string_view text, const char* replacement) {
     return text.empty() ? std::string(replacement) : std::string(text);
 }
 
+// ---- Lines written -------------------------------------------------------------------------
+
+void appendLine(std::string& out, std::string_view line) {
+    out += line;
+    out += '\n';
+}
+
+// A text goes on one line, and never on an empty one, which would end the file when read back.
+void appendText(std::string& out, std::string_view text, const char* replacement) {
+    appendLine(out, storedText(text, replacement));
+}
+
+void appendDecimal(std::string& out, std::int32_t value) {
+    appendLine(out, std::to_string(value));
+}
+
+void appendHex(std::string& out, std::uint32_t value) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    char digits[8];
+    int count = 0;
+    do {
+        digits[count++] = kDigits[value & 0xF];
+        value >>= 4;
+    } while (value != 0);
+    while (count > 0) out += digits[--count];
+    out += '\n';
+}
+
+// ---- Slots ---------------------------------------------------------------------------------
+
 // A number line that does not parse gives the field the value a new slot holds.
 const Character kDefaultSlot{};
 
-using SlotFieldReader = void (*)(Character&, const std::string&);
-
-// The eleven lines of a slot, in file order.
-constexpr std::array<SlotFieldReader, 11> kSlotFieldReaders{
-    [](Character& slot, const std::string& text) { slot.inUse = decimalOr(text, 0) > 0; },
-    [](Character& slot, const std::string& text) { slot.name = storedText(text, kNoName); },
-    [](Character& slot, const std::string& text) {
-        slot.level = decimalOr(text, kDefaultSlot.level);
-    },
-    [](Character& slot, const std::string& text) {
-        slot.characterClass = decimalOr(text, kDefaultSlot.characterClass);
-    },
-    [](Character& slot, const std::string& text) {
-        slot.characterType = decimalOr(text, kDefaultSlot.characterType);
-    },
-    [](Character& slot, const std::string& text) {
-        slot.runeCountFilter = decimalOr(text, kDefaultSlot.runeCountFilter);
-    },
-    [](Character& slot, const std::string& text) {
-        slot.runeLogic = static_cast<RuneLogic>(
-            decimalOr(text, static_cast<std::int32_t>(kDefaultSlot.runeLogic)));
-    },
-    [](Character& slot, const std::string& text) {
-        slot.runes.rows[0] = hexOr(text, kDefaultSlot.runes.rows[0]);
-    },
-    [](Character& slot, const std::string& text) {
-        slot.runes.rows[1] = hexOr(text, kDefaultSlot.runes.rows[1]);
-    },
-    [](Character& slot, const std::string& text) {
-        slot.runes.rows[2] = hexOr(text, kDefaultSlot.runes.rows[2]);
-    },
-    [](Character& slot, const std::string& text) {
-        slot.equipment = hexOr(text, kDefaultSlot.equipment);
-    },
+// The eleven lines of a slot in file order, each read and written by one entry. The count and
+// the logic are written in hexadecimal but read in decimal, as the files of every earlier version
+// hold them.
+struct SlotField {
+    void (*read)(Character& slot, const std::string& text);
+    void (*write)(std::string& out, const Character& slot);
 };
+
+constexpr std::array<SlotField, 11> kSlotFields{{
+    {[](Character& slot, const std::string& text) { slot.inUse = decimalOr(text, 0) > 0; },
+     [](std::string& out, const Character& slot) { appendDecimal(out, slot.inUse ? 1 : 0); }},
+    {[](Character& slot, const std::string& text) { slot.name = storedText(text, kNoName); },
+     [](std::string& out, const Character& slot) { appendText(out, slot.name, kNoName); }},
+    {[](Character& slot, const std::string& text) {
+         slot.level = decimalOr(text, kDefaultSlot.level);
+     },
+     [](std::string& out, const Character& slot) { appendDecimal(out, slot.level); }},
+    {[](Character& slot, const std::string& text) {
+         slot.characterClass = decimalOr(text, kDefaultSlot.characterClass);
+     },
+     [](std::string& out, const Character& slot) { appendDecimal(out, slot.characterClass); }},
+    {[](Character& slot, const std::string& text) {
+         slot.characterType = decimalOr(text, kDefaultSlot.characterType);
+     },
+     [](std::string& out, const Character& slot) { appendDecimal(out, slot.characterType); }},
+    {[](Character& slot, const std::string& text) {
+         slot.runeCountFilter = decimalOr(text, kDefaultSlot.runeCountFilter);
+     },
+     [](std::string& out, const Character& slot) {
+         appendHex(out, static_cast<std::uint32_t>(slot.runeCountFilter));
+     }},
+    {[](Character& slot, const std::string& text) {
+         slot.runeLogic = static_cast<RuneLogic>(
+             decimalOr(text, static_cast<std::int32_t>(kDefaultSlot.runeLogic)));
+     },
+     [](std::string& out, const Character& slot) {
+         appendHex(out, static_cast<std::uint32_t>(slot.runeLogic));
+     }},
+    {[](Character& slot, const std::string& text) {
+         slot.runes.rows[0] = hexOr(text, kDefaultSlot.runes.rows[0]);
+     },
+     [](std::string& out, const Character& slot) { appendHex(out, slot.runes.rows[0]); }},
+    {[](Character& slot, const std::string& text) {
+         slot.runes.rows[1] = hexOr(text, kDefaultSlot.runes.rows[1]);
+     },
+     [](std::string& out, const Character& slot) { appendHex(out, slot.runes.rows[1]); }},
+    {[](Character& slot, const std::string& text) {
+         slot.runes.rows[2] = hexOr(text, kDefaultSlot.runes.rows[2]);
+     },
+     [](std::string& out, const Character& slot) { appendHex(out, slot.runes.rows[2]); }},
+    {[](Character& slot, const std::string& text) {
+         slot.equipment = hexOr(text, kDefaultSlot.equipment);
+     },
+     [](std::string& out, const Character& slot) { appendHex(out, slot.equipment); }},
+}};
+
+// ---- Reading -------------------------------------------------------------------------------
 
 bool readSlot(std::string_view buffer, std::size_t& position, Character& slot) {
     std::string text;
-    for (const SlotFieldReader readField : kSlotFieldReaders) {
+    for (const SlotField& field : kSlotFields) {
         if (!readLine(buffer, position, text)) return false;
-        readField(slot, text);
+        field.read(slot, text);
     }
     return true;
 }
@@ -174,8 +226,9 @@ std::array<int, kCharacterSlots> packSlotsInUse(Account& account) {
 // 50 would come back as 32 after a save.
 void bringSlotsIntoRange(Account& account) {
     for (Character& slot : account.characters) {
-        if (!isCharacterClass(slot.characterClass)) slot.characterClass = 0;
-        if (!isCharacterType(slot.characterType)) slot.characterType = kExpansionCharacter;
+        if (!isCharacterClass(slot.characterClass))
+            slot.characterClass = kDefaultSlot.characterClass;
+        if (!isCharacterType(slot.characterType)) slot.characterType = kDefaultSlot.characterType;
         if (!isRuneCountFilter(slot.runeCountFilter))
             slot.runeCountFilter = kDefaultSlot.runeCountFilter;
         if (!isRuneLogic(slot.runeLogic)) slot.runeLogic = kDefaultSlot.runeLogic;
@@ -225,44 +278,6 @@ void bringAccountsIntoRange(AccountList& accounts) {
 }
 
 // ---- Writing -------------------------------------------------------------------------------
-
-void appendLine(std::string& out, std::string_view line) {
-    out += line;
-    out += '\n';
-}
-
-// A text goes on one line, and never on an empty one, which would end the file when read back.
-void appendText(std::string& out, std::string_view text, const char* replacement) {
-    appendLine(out, storedText(text, replacement));
-}
-
-void appendDecimal(std::string& out, std::int32_t value) {
-    appendLine(out, std::to_string(value));
-}
-
-void appendHex(std::string& out, std::uint32_t value) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    char digits[8];
-    int count = 0;
-    do {
-        digits[count++] = kDigits[value & 0xF];
-        value >>= 4;
-    } while (value != 0);
-    while (count > 0) out += digits[--count];
-    out += '\n';
-}
-
-void appendSlot(std::string& out, const Character& slot) {
-    appendDecimal(out, slot.inUse ? 1 : 0);
-    appendText(out, slot.name, kNoName);
-    appendDecimal(out, slot.level);
-    appendDecimal(out, slot.characterClass);
-    appendDecimal(out, slot.characterType);
-    appendHex(out, static_cast<std::uint32_t>(slot.runeCountFilter));
-    appendHex(out, static_cast<std::uint32_t>(slot.runeLogic));
-    for (const std::uint32_t row : slot.runes.rows) appendHex(out, row);
-    appendHex(out, slot.equipment);
-}
 
 // Keeps the settings file as it is on disk in settings.dat.bak. A failure names the copy, so
 // the user can tell it from a failure to write the settings file itself; reading the file or
@@ -354,7 +369,9 @@ std::string settingsFileText(const ProgramState& state) {
     for (const auto& account : accounts.accounts()) {
         appendText(out, account->name, kNoName);
         appendText(out, account->realm, kNoRealm);
-        for (const Character& slot : account->characters) appendSlot(out, slot);
+        for (const Character& slot : account->characters) {
+            for (const SlotField& field : kSlotFields) field.write(out, slot);
+        }
     }
     return out;
 }

@@ -15,7 +15,7 @@
 
 #include "Texts.h"
 #include "engine/ListNavigation.h"
-#include "engine/RunewordDetails.h"
+#include "engine/RunePlanner.h"
 #include "engine/RunewordFilter.h"
 #include "model/RuneDataLoader.h"
 #include "model/RunewordFileReader.h"
@@ -25,20 +25,20 @@
 #include "ui/MainWindowLayout.h"
 #include "ui/RunewordListBox.h"
 #include "ui/RunewordListModel.h"
+#include "ui/RunewordView.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/AboutTextDialog.h"
 #include "ui/dialogs/RunePlannerDialog.h"
 #include "ui/dialogs/SelectCharacterDialog.h"
 #include "ui/dialogs/SelectEquipmentDialog.h"
 #include "ui/dialogs/SelectRunesDialog.h"
+#include "ui/dialogs/SkinnedDialogParts.h"
 #include "ui/dialogs/UpdateDialog.h"
 #include "ui/skin/BuiltInImages.h"
-#include "ui/skin/DetailTextButton.h"
 #include "ui/skin/DialogSkin.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"
 #include "ui/skin/LocalText.h"
-#include "ui/skin/RuneToggleButton.h"
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinFont.h"
 #include "ui/skin/SkinImageLoader.h"
@@ -61,11 +61,10 @@ Control* makeControl(QWidget* parent, const QString& name, const QString& captio
     return control;
 }
 
-// Whether two characters list the same runewords in the same colours.
+// Whether two characters list the same runewords in the same colours: the same selections, and
+// the same level for the required levels to be measured against.
 bool listsTheSame(const Character& one, const Character& other) {
-    return one.runes == other.runes && one.runeCountFilter == other.runeCountFilter &&
-           one.runeLogic == other.runeLogic && one.equipment == other.equipment &&
-           one.level == other.level;
+    return one.selections() == other.selections() && one.level == other.level;
 }
 
 constexpr int kHeadingPointSize = 100;
@@ -110,7 +109,6 @@ bool MainWindow::initialise() {
 
     list_->bind(*model_);
     connect(list_, &RunewordListBox::selectionReported, this, &MainWindow::showSelectedRuneword);
-    detailsPanel_->setText(QString());
     refreshRunewordList();
 
     if (state_.settings.checkForUpdates) startUpdateCheck();
@@ -130,15 +128,8 @@ void MainWindow::createControls() {
     list_->setObjectName(QStringLiteral("runewordList"));
     up_ = makeControl<ImageButton>(this, QStringLiteral("up"), QStringLiteral("&Up"));
     down_ = makeControl<ImageButton>(this, QStringLiteral("down"), QStringLiteral("&Down"));
-    for (std::size_t socket = 0; socket < runeSlots_.size(); ++socket) {
-        RuneToggleButton* slot =
-            makeControl<RuneToggleButton>(this, QStringLiteral("runeSlot%1").arg(socket + 1));
-        // A right click asks for the rune's details, not for the window menu.
-        slot->setContextMenuPolicy(Qt::PreventContextMenu);
-        runeSlots_[socket] = slot;
-    }
-    levelBadge_ = makeControl<LabelButton>(this, QStringLiteral("levelBadge"));
-    detailsPanel_ = makeControl<DetailTextButton>(this, QStringLiteral("detailsPanel"));
+    runeword_ = new RunewordView(state_.runeTable, this);
+    runeword_->setObjectName(QStringLiteral("runeword"));
     selectEquipment_ = makeControl<ImageButton>(this, QStringLiteral("selectEquipment"),
                                                 QStringLiteral("Select &Equipment"));
     selectRunes_ = makeControl<ImageButton>(this, QStringLiteral("selectRunes"),
@@ -182,11 +173,17 @@ void MainWindow::placeControls() {
     place(*list_, layout::kRunewordList);
     place(*up_, layout::kUp);
     place(*down_, layout::kDown);
+    RunewordViewPlaces runewordPlaces;
     for (int index = 0; index < layout::kRuneSlotCount; ++index) {
-        place(*runeSlots_[static_cast<std::size_t>(index)], layout::runeSlot(index));
+        const layout::Rect slot = layout::runeSlot(index);
+        runewordPlaces.runeSlots[static_cast<std::size_t>(index)] =
+            QRect(slot.x, slot.y, slot.width, slot.height);
     }
-    place(*levelBadge_, layout::kLevelBadge);
-    place(*detailsPanel_, layout::kDetailsPanel);
+    runewordPlaces.levelBadge = QRect(layout::kLevelBadge.x, layout::kLevelBadge.y,
+                                      layout::kLevelBadge.width, layout::kLevelBadge.height);
+    runewordPlaces.properties = QRect(layout::kDetailsPanel.x, layout::kDetailsPanel.y,
+                                      layout::kDetailsPanel.width, layout::kDetailsPanel.height);
+    runeword_->place(runewordPlaces);
     place(*selectEquipment_, layout::kSelectEquipment);
     place(*selectRunes_, layout::kSelectRunes);
     place(*selectCharacter_, layout::kSelectCharacter);
@@ -213,14 +210,7 @@ void MainWindow::connectCommands() {
     connect(whoCanMakeEntry_, &QAction::triggered, this, [this] {
         if (const Runeword* runeword = list_->selectedRuneword()) openPlanner(runeword);
     });
-    for (RuneToggleButton* slot : runeSlots_) {
-        connect(slot, &RuneToggleButton::slotClicked, this, [this](RuneToggleButton* clicked) {
-            for (std::size_t index = 0; index < runeSlots_.size(); ++index) {
-                if (runeSlots_[index] == clicked) runeSlotCommand(static_cast<int>(index) + 1);
-            }
-        });
-        connect(slot, &RuneToggleButton::runeDetailsRequested, this, &MainWindow::showRuneDetails);
-    }
+    connect(runeword_, &RunewordView::runeDetailsRequested, this, &MainWindow::showRuneDetails);
 }
 
 void MainWindow::addWindowMenuEntry() {
@@ -263,16 +253,10 @@ void MainWindow::setLabels() {
 
     characterLine_->setPointSize(kCharacterLinePointSize);
     characterLine_->setLeft();
-    levelBadge_->setText(QString());
 }
 
 void MainWindow::updateCharacterLine() {
-    const Account* account = state_.accounts.currentAccount();
-    if (account == nullptr) return;
-    const Character& character = state_.accounts.currentCharacterRecord();
-    characterLine_->setText(QStringLiteral("CHARACTER: %1: %2: %3")
-                                .arg(fromLocalBytes(account->realm), fromLocalBytes(account->name),
-                                     fromLocalBytes(character.name)));
+    setLabelText(*characterLine_, fromLocalBytes(characterLineText(state_.accounts)));
 }
 
 void MainWindow::remindOfMissingFont() {
@@ -349,7 +333,6 @@ void MainWindow::downloadRunewords(UpdateDialog& dialog) {
 }
 
 void MainWindow::refreshRunewordList() {
-    detailsPanel_->setText(QString());
     model_->clear();
     if (state_.accounts.currentAccount() != nullptr) {
         const RunewordFilter filter(state_.accounts.currentCharacterRecord());
@@ -362,30 +345,11 @@ void MainWindow::refreshRunewordList() {
 void MainWindow::showSelectedRuneword() {
     const Runeword* runeword = list_->selectedRow() < 0 ? nullptr : list_->selectedRuneword();
     if (runeword == nullptr) {
-        for (RuneToggleButton* slot : runeSlots_) {
-            slot->setImages(QPixmap(), QPixmap());
-            slot->setRuneNumber(0);
-        }
-        detailsPanel_->setText(QString());
-        levelBadge_->setText(QString());
+        runeword_->clearRuneword();
         return;
     }
-
-    const auto sockets = socketRunes(*runeword, state_.runeTable);
-    for (std::size_t socket = 0; socket < runeSlots_.size(); ++socket) {
-        RuneToggleButton& slot = *runeSlots_[socket];
-        const int rune = sockets[socket];
-        // A slot is bound to no mask, so it always shows its clear picture: the highlighted one.
-        const QPixmap* highlighted = images().runes.highlightedOf(rune);
-        slot.setImages(QPixmap(), highlighted ? *highlighted : QPixmap());
-        slot.setRuneNumber(rune);
-    }
-    detailsPanel_->setText(fromLocalBytes(runeword->properties));
-
-    const int characterLevel = state_.accounts.currentCharacterRecord().level;
-    levelBadge_->setTextColour(levelBadgeIsRed(characterLevel, runeword->requiredLevel) ? kRed
-                                                                                        : kWhite);
-    levelBadge_->setText(fromLocalBytes(levelBadgeText(runeword->requiredLevel)));
+    runeword_->showRuneword(*runeword, state_.accounts.currentCharacterRecord().level,
+                            images().runes);
 }
 
 void MainWindow::moveDown() {
@@ -396,13 +360,6 @@ void MainWindow::moveDown() {
 void MainWindow::moveUp() {
     list_->selectRow(rowAfterUp(list_->selectedRow(), model_->rowCount()));
     showSelectedRuneword();
-}
-
-void MainWindow::runeSlotCommand(int socket) {
-    const Runeword* runeword = list_->selectedRuneword();
-    if (runeword == nullptr || socket < 1 || socket > kMaxRunesPerRuneword) return;
-    if (runeword->runeCount >= socket)
-        showRuneDetails(runeword->runes[static_cast<std::size_t>(socket - 1)]);
 }
 
 void MainWindow::showRuneDetailsOver(QWidget* parent, int runeNumber) {

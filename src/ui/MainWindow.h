@@ -14,13 +14,12 @@ class QMenu;
 
 namespace sockwright {
 
-class DetailTextButton;
 class DialogService;
 class ImageButton;
 class LabelButton;
-class RuneToggleButton;
 class RunewordListBox;
 class RunewordListModel;
+class RunewordView;
 class UpdateDialog;
 
 // The program's one top-level window: the runeword list of the current character, the details
@@ -45,8 +44,6 @@ class MainWindow : public QDialog {
     void showSelectedRuneword();
     void moveDown();
     void moveUp();
-    // A left click on the rune slot of a socket (1..6).
-    void runeSlotCommand(int socket);
     // Every request for a rune's details ends here; numbers without a rune are ignored.
     void showRuneDetails(int runeNumber) { showRuneDetailsOver(this, runeNumber); }
     // The same over another window (the Select Runes dialog).
@@ -94,7 +91,7 @@ class MainWindow : public QDialog {
     bool fontFound() const { return fontFound_; }
 
     // Controls are found by their object names: "logo", "title", "about", "heading1".."heading4",
-    // "runewordList", "up", "down", "runeSlot1".."runeSlot6", "levelBadge", "detailsPanel",
+    // "runewordList", "up", "down", the runeword view "runeword" with its parts (see RunewordView),
     // "selectEquipment", "selectRunes", "selectCharacter", "plan", "ok", "contactLine",
     // "characterLine", "update"; the window menu's entry is the action "aboutMenuEntry", and the
     // entry a right click on a runeword row offers is "whoCanMakeEntry".
@@ -132,9 +129,7 @@ class MainWindow : public QDialog {
     RunewordListBox* list_ = nullptr;
     ImageButton* up_ = nullptr;
     ImageButton* down_ = nullptr;
-    std::array<RuneToggleButton*, 6> runeSlots_{};
-    LabelButton* levelBadge_ = nullptr;
-    DetailTextButton* detailsPanel_ = nullptr;
+    RunewordView* runeword_ = nullptr;
     ImageButton* selectEquipment_ = nullptr;
     ImageButton* selectRunes_ = nullptr;
     ImageButton* selectCharacter_ = nullptr;

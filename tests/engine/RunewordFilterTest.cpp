@@ -29,7 +29,7 @@ RuneSet runesOf(std::initializer_list<int> numbers) {
 
 Names listedNames(RuneLogic logic, RuneSet runes, const RunewordList& list,
                   EquipmentMask equipment = kAllEquipment, RuneCountFilter count = kAnyRuneCount) {
-    const Character character{
+    const CharacterSelections character{
         .runeCountFilter = count, .runeLogic = logic, .runes = runes, .equipment = equipment};
     Names names;
     for (const Runeword* listed : RunewordFilter(character).listedRunewords(list)) {

@@ -22,12 +22,12 @@ TEST(AccountListTest, AddingGivesNewSelectionsAndEditingKeepsThem) {
     Account& account = accountWithCharacters(list, 3);
     account.characters[3].runes = RuneSet{};  // a free slot holding an old character's values
     EXPECT_EQ(list.addCharacter(account, "", 42, 6, 2), 3);
-    const Character added{true,           "NoName",  42, 6, 2, 7, RuneLogic::Complete,
-                          RuneSet::all(), 0xC46007FF};
+    const Character added{
+        {7, RuneLogic::Complete, RuneSet::all(), 0xC46007FF}, true, "NoName", 42, 6, 2};
     EXPECT_EQ(account.characters[3], added);
     account.characters[1].runes = RuneSet{{1, 2, 3}};
     list.editCharacter(account, 1, "Renamed", 77, 3, 0);
-    const Character edited{true, "Renamed", 77, 3, 0, 7, RuneLogic::Complete, {{1, 2, 3}}, 2};
+    const Character edited{{7, RuneLogic::Complete, {{1, 2, 3}}, 2}, true, "Renamed", 77, 3, 0};
     EXPECT_EQ(account.characters[1], edited);
 
     Account& full = accountWithCharacters(list, 8);

@@ -91,7 +91,8 @@ TEST_F(SettingsFileTest, WrittenAccountsReadBackTheSameWithLfOrCrLf) {
     Account* second = accounts.addAccount("  spaced name ", "Europe", "Zed", 50, 5, 2);
     accounts.addCharacter(*second, "Two", 1, 6, 0);
     second->characters[1].runes = RuneSet{{0x7ff, 0, 1}};
-    second->characters[5] = {false, "gone", -5, 4, 0, 1, RuneLogic::Any, {{0, 0x401, 0}}, 1u << 31};
+    second->characters[5] = {
+        {1, RuneLogic::Any, {{0, 0x401, 0}}, 1u << 31}, false, "gone", -5, 4, 0};
     Account* third = accounts.addAccount(std::string("two\nlines\0", 10), "", "\r", 99, 0, 0);
     third->realm = "";
     third->characters[3].name = std::string("\0x", 2);
@@ -188,7 +189,8 @@ TEST_F(SettingsFileTest, FileNotReadInFullIsCopiedAsideBeforeTheFirstSave) {
         EXPECT_EQ(state.settings.keepBackupBeforeSave, backup) << label;
     }
     EXPECT_EQ(state.accounts.currentAccount(), &account(1));
-    const Character zed{true, "Zed", 50, 0, 1, 7, RuneLogic::Complete, RuneSet::all(), 0xC46007FF};
+    const Character zed{
+        {7, RuneLogic::Complete, RuneSet::all(), 0xC46007FF}, true, "Zed", 50, 0, 1};
     EXPECT_EQ(account(1).characters[0], zed);
 
     const std::string old = folder.read("settings.dat");

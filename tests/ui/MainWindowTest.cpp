@@ -47,8 +47,21 @@ TEST_F(MainWindowTest, ShippedDataListsEveryRunewordForTheDefaultCharacter) {
 }
 
 // Every caption's mnemonic clicks its button and no other, and each command reaches the dialog
-// service; Update is hidden and disabled at the start, so Alt+U belongs to Up alone.
+// service; Update is hidden and disabled at the start, so Alt+U belongs to Up alone. Names,
+// realms and property lines holding '&' take no mnemonic away.
 TEST_F(MainWindowTest, EveryMnemonicPressesItsOwnButtonAndBoxesAndLinksGoThroughTheService) {
+    Account& account = *window.state().accounts.currentAccount();
+    account.name = account.realm = window.state().accounts.currentCharacterRecord().name =
+        "Rock&Roll";
+    auto runewords = std::make_shared<RunewordList>(*window.state().runewords);
+    runewords->front().properties = "Fire &Resist +30%\n";
+    window.state().runewords = runewords;
+    window.refreshRunewordList();
+    window.updateCharacterLine();
+    list().selectRow(0);
+    window.showSelectedRuneword();
+    EXPECT_EQ(label("characterLine").text(), "CHARACTER: Rock&Roll: Rock&Roll: Rock&Roll");
+
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     const struct {

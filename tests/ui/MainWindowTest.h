@@ -37,7 +37,7 @@ class MainWindowTest : public ::testing::Test {
     ImageButton& button(const char* name) const { return findControl<ImageButton>(window, name); }
     LabelButton& label(const char* name) const { return findControl<LabelButton>(window, name); }
     DetailTextButton& detailsPanel() const {
-        return findControl<DetailTextButton>(window, "detailsPanel");
+        return findControl<DetailTextButton>(window, "properties");
     }
     // socket 1..6, top to bottom
     RuneToggleButton& runeSlot(int socket) const {

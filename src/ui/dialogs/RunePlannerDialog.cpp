@@ -4,16 +4,14 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QShortcut>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <algorithm>
 #include <utility>
 
 #include "engine/RunewordDetails.h"
+#include "ui/RunewordView.h"
 #include "ui/dialogs/PlannerList.h"
 #include "ui/dialogs/SkinLineEdit.h"
 #include "ui/dialogs/SkinnedDialogParts.h"
+#include "ui/skin/DetailTextButton.h"
 #include "ui/skin/DialogSkin.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"
@@ -55,7 +53,7 @@ constexpr int kPropertiesTop = 52;
 constexpr int kRunesColumn = 150;
 constexpr int kCountColumn = 60;
 constexpr int kHeadingPointSize = 100;
-constexpr int kNamePointSize = 110;
+constexpr int kPropertiesPointSize = 110;
 
 QString runeName(const RuneTable& table, int number) {
     const Rune* rune = table.find(number);
@@ -96,51 +94,11 @@ QString completesText(int count) {
                       : QStringLiteral("completes %1 runewords").arg(count);
 }
 
-QStringList propertyLines(const Runeword& runeword) {
-    QStringList lines = fromLocalBytes(runeword.properties).split(QLatin1Char('\n'));
-    // Each line ends in a line feed, which leaves an empty text after the last.
-    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
-    return lines;
-}
-
 void place(QWidget& widget, int x, int y, int width, int height) {
     widget.setGeometry(x, y, width, height);
 }
 
 }  // namespace
-
-PlannerPropertyPanel::PlannerPropertyPanel(QWidget* parent) : QWidget(parent) {
-    setFocusPolicy(Qt::NoFocus);
-}
-
-void PlannerPropertyPanel::setLines(const QStringList& lines, std::vector<int> highlighted) {
-    lines_ = lines;
-    highlighted_ = std::move(highlighted);
-    update();
-}
-
-void PlannerPropertyPanel::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), kBlack);
-    QTextDocument document;
-    document.setDefaultFont(skinFont(kPointSize));
-    document.setDocumentMargin(0);
-    document.setTextWidth(width());
-    QTextCursor cursor(&document);
-    QTextBlockFormat centred;
-    centred.setAlignment(Qt::AlignHCenter);
-    for (int line = 0; line < lines_.size(); ++line) {
-        if (line > 0) cursor.insertBlock();
-        cursor.setBlockFormat(centred);
-        QTextCharFormat colour;
-        const bool lit =
-            std::find(highlighted_.begin(), highlighted_.end(), line) != highlighted_.end();
-        colour.setForeground(lit ? kWhite : kDetailText);
-        cursor.insertText(lines_[line], colour);
-    }
-    painter.setClipRect(rect());
-    document.drawContents(&painter, QRectF(rect()));
-}
 
 RunePlannerDialog::RunePlannerDialog(const AccountList& accounts,
                                      std::shared_ptr<const RunewordList> runewords,
@@ -183,12 +141,7 @@ void RunePlannerDialog::createControls() {
     // Created in tab order.
     characterLine_ = makeSkinLabel(this, QStringLiteral("characterLine"));
     characterLine_->setLeft();
-    if (character_ != nullptr) {
-        setLabelText(*characterLine_,
-                     QStringLiteral("CHARACTER: ") +
-                         fromLocalBytes(characterPath(
-                             {accounts_.currentAccount(), accounts_.currentCharacter()})));
-    }
+    setLabelText(*characterLine_, fromLocalBytes(characterLineText(accounts_)));
     canMakeHeading_ = makeHeading("canMakeNowHeading", QStringLiteral("CAN MAKE NOW"));
     canMake_ = makeList("canMakeNow", kRunesColumn);
     oneAwayHeading_ = makeHeading("oneRuneAwayHeading", QStringLiteral("ONE RUNE AWAY"));
@@ -206,18 +159,10 @@ void RunePlannerDialog::createControls() {
     findBox_ = findBox;
     found_ = makeList("found", kRunesColumn);
 
-    for (std::size_t socket = 0; socket < runeSlots_.size(); ++socket) {
-        auto* slot = new RuneToggleButton(this);
-        slot->setObjectName(QStringLiteral("runeSlot%1").arg(socket + 1));
-        slot->setContextMenuPolicy(Qt::PreventContextMenu);
-        runeSlots_[socket] = slot;
-    }
-    levelBadge_ = makeSkinLabel(this, QStringLiteral("levelBadge"));
-    runewordName_ = makeSkinLabel(this, QStringLiteral("runewordName"));
-    runewordName_->setLeft();
-    runewordName_->setPointSize(kNamePointSize);
-    properties_ = new PlannerPropertyPanel(this);
-    properties_->setObjectName(QStringLiteral("properties"));
+    runeword_ = new RunewordView(runeTable_, this);
+    runeword_->setObjectName(QStringLiteral("runeword"));
+    runeword_->properties().setPointSize(kPropertiesPointSize);
+    runeword_->properties().setWrapping(true);
     whoHeading_ = makeHeading("whoCanMakeHeading", QStringLiteral("WHO CAN MAKE THIS"));
     who_ = makeList("whoCanMake", 0);
     ok_ = makeFaceButton(this, QStringLiteral("ok"), QStringLiteral("OK"), "OK");
@@ -249,19 +194,23 @@ void RunePlannerDialog::placeControls() {
     const int detailsRight = kWidth - kMargin;
     frames_.emplace_back(kMargin, kDetailsRow, kDetailsWidth, kDetailsHeight);
     dividers_.push_back(-1);
-    for (std::size_t socket = 0; socket < runeSlots_.size(); ++socket) {
+    RunewordViewPlaces runewordPlaces;
+    for (std::size_t socket = 0; socket < runewordPlaces.runeSlots.size(); ++socket) {
         const int x = kMargin + kFramePadding + kSlotPitch * static_cast<int>(socket);
         frames_.emplace_back(x, kDetailsRow + kSlotsTop, kSlotPitch, kSlotPitch);
         dividers_.push_back(-1);
-        place(*runeSlots_[socket], x + 1, kDetailsRow + kSlotsTop + 1, kSlotPitch - 2,
-              kSlotPitch - 2);
+        runewordPlaces.runeSlots[socket] =
+            QRect(x + 1, kDetailsRow + kSlotsTop + 1, kSlotPitch - 2, kSlotPitch - 2);
     }
     const int besideSlots = kMargin + kFramePadding + 6 * kSlotPitch + kGap;
-    place(*levelBadge_, besideSlots, kDetailsRow + kSlotsTop + 2, 56, 36);
-    place(*runewordName_, besideSlots + 56 + kGap, kDetailsRow + kSlotsTop + 10,
-          kMargin + kDetailsWidth - kFramePadding - (besideSlots + 56 + kGap), 20);
-    place(*properties_, kMargin + kFramePadding, kDetailsRow + kPropertiesTop,
-          kDetailsWidth - 2 * kFramePadding, kDetailsHeight - kPropertiesTop - kFramePadding);
+    runewordPlaces.levelBadge = QRect(besideSlots, kDetailsRow + kSlotsTop + 2, 56, 36);
+    runewordPlaces.name =
+        QRect(besideSlots + 56 + kGap, kDetailsRow + kSlotsTop + 10,
+              kMargin + kDetailsWidth - kFramePadding - (besideSlots + 56 + kGap), 20);
+    runewordPlaces.properties =
+        QRect(kMargin + kFramePadding, kDetailsRow + kPropertiesTop,
+              kDetailsWidth - 2 * kFramePadding, kDetailsHeight - kPropertiesTop - kFramePadding);
+    runeword_->place(runewordPlaces);
 
     const int whoLeft = kMargin + kDetailsWidth + kGap;
     listFrame(whoLeft, kDetailsRow, detailsRight - whoLeft, kWhoRows, whoHeading_, who_);
@@ -286,13 +235,8 @@ void RunePlannerDialog::connectCommands() {
     connect(findBox_, &QLineEdit::textChanged, this, &RunePlannerDialog::showFound);
     connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
 
-    for (RuneToggleButton* slot : runeSlots_) {
-        connect(slot, &RuneToggleButton::slotClicked, this, [this](RuneToggleButton* clicked) {
-            if (clicked->runeNumber() != 0) emit runeDetailsRequested(clicked->runeNumber());
-        });
-        connect(slot, &RuneToggleButton::runeDetailsRequested, this,
-                &RunePlannerDialog::runeDetailsRequested);
-    }
+    connect(runeword_, &RunewordView::runeDetailsRequested, this,
+            &RunePlannerDialog::runeDetailsRequested);
 
     const std::pair<Qt::Key, QWidget*> shortcuts[] = {{Qt::Key_N, canMake_},
                                                       {Qt::Key_A, oneAway_},
@@ -378,18 +322,8 @@ void RunePlannerDialog::listSelected(PlannerList* list, int row) {
 }
 
 void RunePlannerDialog::showRuneword(const Runeword& runeword, std::vector<int> highlightedLines) {
-    const auto sockets = socketRunes(runeword, runeTable_);
-    for (std::size_t socket = 0; socket < runeSlots_.size(); ++socket) {
-        const int rune = sockets[socket];
-        const QPixmap* picture = runeImages_.highlightedOf(rune);
-        runeSlots_[socket]->setImages(QPixmap(), picture ? *picture : QPixmap());
-        runeSlots_[socket]->setRuneNumber(rune);
-    }
     const int level = character_ != nullptr ? character_->level : 0;
-    levelBadge_->setTextColour(levelBadgeIsRed(level, runeword.requiredLevel) ? kRed : kWhite);
-    setLabelText(*levelBadge_, fromLocalBytes(levelBadgeText(runeword.requiredLevel)));
-    setLabelText(*runewordName_, fromLocalBytes(runeword.name));
-    properties_->setLines(propertyLines(runeword), std::move(highlightedLines));
+    runeword_->showRuneword(runeword, level, runeImages_, std::move(highlightedLines));
 
     std::vector<PlannerRow> able;
     for (const CharacterPlace& place : whoCanMake(runeword, accounts_)) {
@@ -417,13 +351,7 @@ void RunePlannerDialog::openOn(const Runeword& runeword) {
 }
 
 void RunePlannerDialog::clearDetails() {
-    for (RuneToggleButton* slot : runeSlots_) {
-        slot->setImages(QPixmap(), QPixmap());
-        slot->setRuneNumber(0);
-    }
-    setLabelText(*levelBadge_, QString());
-    setLabelText(*runewordName_, QString());
-    properties_->setLines({}, {});
+    runeword_->clearRuneword();
     who_->setRows({hintRow(QStringLiteral("SELECT A RUNEWORD"))});
 }
 

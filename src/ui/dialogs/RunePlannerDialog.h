@@ -20,29 +20,8 @@ namespace sockwright {
 class ImageButton;
 class LabelButton;
 class PlannerList;
-class RuneToggleButton;
+class RunewordView;
 struct RuneImages;
-
-// A runeword's property lines, centred, in the details colour; the lines a search matched in
-// white. Lines too wide for the panel wrap.
-class PlannerPropertyPanel : public QWidget {
-    Q_OBJECT
-  public:
-    static constexpr int kPointSize = 110;  // tenths of a point
-
-    explicit PlannerPropertyPanel(QWidget* parent = nullptr);
-
-    void setLines(const QStringList& lines, std::vector<int> highlighted);
-    const QStringList& lines() const { return lines_; }
-    const std::vector<int>& highlightedLines() const { return highlighted_; }
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    QStringList lines_;
-    std::vector<int> highlighted_;
-};
 
 // "Rune Planner": for the current character, what he can make now, what is one rune away
 // (grouped under the missing rune, with the cube recipe that makes it), which runes to hunt and
@@ -73,7 +52,7 @@ class RunePlannerDialog : public QDialog {
 
     // Controls by object name: "characterLine"; the lists "canMakeNow", "oneRuneAway",
     // "runesToHunt", "found", "whoCanMake" with their headings ("canMakeNowHeading", ...); the
-    // search box "find"; "runeSlot1".."runeSlot6", "levelBadge", "runewordName", "properties";
+    // search box "find"; the runeword view "runeword" with its parts (see RunewordView);
     // "ok". Alt+N, Alt+A, Alt+H, Alt+F and Alt+W go to the lists and the search box.
 
   signals:
@@ -117,10 +96,7 @@ class RunePlannerDialog : public QDialog {
     PlannerList* hunt_ = nullptr;
     QLineEdit* findBox_ = nullptr;
     PlannerList* found_ = nullptr;
-    std::array<RuneToggleButton*, 6> runeSlots_{};
-    LabelButton* levelBadge_ = nullptr;
-    LabelButton* runewordName_ = nullptr;
-    PlannerPropertyPanel* properties_ = nullptr;
+    RunewordView* runeword_ = nullptr;
     PlannerList* who_ = nullptr;
     ImageButton* ok_ = nullptr;
 };

@@ -16,6 +16,7 @@
 #include "ui/WidgetInput.h"
 #include "ui/dialogs/PlannerList.h"
 #include "ui/dialogs/RunePlannerDialog.h"
+#include "ui/skin/DetailTextButton.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"
 #include "ui/skin/RuneToggleButton.h"
@@ -142,7 +143,7 @@ TEST_F(RunePlannerDialogTest, SelectingARunewordShowsItsRunesLevelPropertiesAndW
     const LabelButton& badge = findControl<LabelButton>(dialog, "levelBadge");
     EXPECT_EQ(badge.text(), QStringLiteral("Clvl\n%1").arg(shown.requiredLevel));
     EXPECT_EQ(badge.textColour(), shown.requiredLevel > 24 ? kRed : kWhite);
-    EXPECT_EQ(findControl<PlannerPropertyPanel>(dialog, "properties").lines().size(),
+    EXPECT_EQ(findControl<DetailTextButton>(dialog, "properties").lines().size(),
               std::count(shown.properties.begin(), shown.properties.end(), '\n'));
 
     // SHADE, on the second account, owns what the Main character lacks.
@@ -180,7 +181,7 @@ TEST_F(RunePlannerDialogTest, FindListsMatchesAndLightsTheMatchedLines) {
     QTest::keyClick(&box, Qt::Key_Return);
     EXPECT_EQ(dialog.focusWidget(), &found);
     ASSERT_EQ(found.selectedRow(), 0);
-    const auto& panel = findControl<PlannerPropertyPanel>(dialog, "properties");
+    const auto& panel = findControl<DetailTextButton>(dialog, "properties");
     ASSERT_EQ(panel.highlightedLines(), found.rowAt(0)->highlightedLines);
     EXPECT_TRUE(panel.lines()[panel.highlightedLines()[0]].contains("Faster Cast Rate"));
 

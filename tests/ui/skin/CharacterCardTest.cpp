@@ -25,7 +25,13 @@ class CharacterCardTest : public ::testing::Test {
     }
     ClassImages classImages;
     Account account{"DEFAULT", "USEast", {}};
-    Character character{.inUse = true, .name = "TAL RASHA", .characterClass = 5};
+    Character character = [] {
+        Character druid;
+        druid.inUse = true;
+        druid.name = "TAL RASHA";
+        druid.characterClass = 5;
+        return druid;
+    }();
     CharacterCard card{classImages};
 };
 
