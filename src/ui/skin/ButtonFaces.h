@@ -26,9 +26,7 @@ struct ButtonFace {
     std::string_view text;  // the words shown, for the faces that show words
 };
 
-// The faces of the picture buttons, built into the program at these fixed sizes. The build reads
-// the names from this table to list the resources: keep each entry's name the first quoted text
-// after its opening brace.
+// The faces of the picture buttons, built into the program at these fixed sizes.
 inline constexpr std::array<ButtonFace, 18> kButtonFaces{{
     {"OK", 43, 28, ButtonFaceArt::Word, "OK"},
     {"Cancel", 108, 30, ButtonFaceArt::Word, "CANCEL"},
