@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "engine/RunewordDetails.h"
+#include "ui/MainWindowLayout.h"
 #include "ui/dialogs/PlannerList.h"
 #include "ui/dialogs/SkinLineEdit.h"
 #include "ui/dialogs/SkinnedDialogParts.h"
@@ -471,7 +472,8 @@ void RunePlannerDialog::paintEvent(QPaintEvent*) {
     for (std::size_t index = 0; index < frames_.size(); ++index) {
         const QRect& frame = frames_[index];
         // The rune slots' small frames take a tighter corner, as in the main window.
-        const qreal radius = frame.width() == kSlotPitch ? 3 : 6;
+        const qreal radius =
+            frame.width() == kSlotPitch ? layout::kSlotFrameRadius : layout::kFrameRadius;
         painter.drawRoundedRect(
             QRectF(frame.x() + 0.5, frame.y() + 0.5, frame.width() - 1, frame.height() - 1), radius,
             radius);
