@@ -23,6 +23,7 @@
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinFont.h"
 #include "ui/skin/SkinImages.h"
+#include "ui/skin/SkinTextSizes.h"
 
 namespace sockwright {
 namespace {
@@ -55,8 +56,6 @@ constexpr int kPropertiesTop = 52;
 // Where the second column starts: a runeword's runes after its name, a rune's count after it.
 constexpr int kRunesColumn = 150;
 constexpr int kCountColumn = 60;
-constexpr int kHeadingPointSize = 100;
-constexpr int kNamePointSize = 110;
 
 QString runeName(const RuneTable& table, int number) {
     const Rune* rune = table.find(number);
@@ -124,7 +123,7 @@ void PlannerPropertyPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), kBlack);
     QTextDocument document;
-    document.setDefaultFont(skinFont(kPointSize));
+    document.setDefaultFont(skinFont(textSize::kLabel));
     document.setDocumentMargin(0);
     document.setTextWidth(width());
     QTextCursor cursor(&document);
@@ -175,7 +174,7 @@ PlannerList* RunePlannerDialog::makeList(const char* name, int secondColumn) {
 
 LabelButton* RunePlannerDialog::makeHeading(const char* name, const QString& text) {
     LabelButton* heading = makeSkinLabel(this, QLatin1String(name), text);
-    heading->setPointSize(kHeadingPointSize);
+    heading->setPointSize(textSize::kHeading);
     heading->setLeft();
     return heading;
 }
@@ -199,7 +198,7 @@ void RunePlannerDialog::createControls() {
     findHeading_ = makeHeading("findHeading", QStringLiteral("FIND"));
     auto* findBox = new SkinLineEdit(this);
     findBox->setObjectName(QStringLiteral("find"));
-    findBox->setFont(skinFont(kHeadingPointSize));
+    findBox->setFont(skinFont(textSize::kHeading));
     findBox->setPlaceholderText(QStringLiteral("e.g. fcr, all res, +skills"));
     QPalette hint = findBox->palette();
     hint.setColor(QPalette::PlaceholderText, kGrey);
@@ -216,7 +215,7 @@ void RunePlannerDialog::createControls() {
     levelBadge_ = makeSkinLabel(this, QStringLiteral("levelBadge"));
     runewordName_ = makeSkinLabel(this, QStringLiteral("runewordName"));
     runewordName_->setLeft();
-    runewordName_->setPointSize(kNamePointSize);
+    runewordName_->setPointSize(textSize::kLabel);
     properties_ = new PlannerPropertyPanel(this);
     properties_->setObjectName(QStringLiteral("properties"));
     whoHeading_ = makeHeading("whoCanMakeHeading", QStringLiteral("WHO CAN MAKE THIS"));

@@ -28,8 +28,6 @@ struct RuneImages;
 class PlannerPropertyPanel : public QWidget {
     Q_OBJECT
   public:
-    static constexpr int kPointSize = 110;  // tenths of a point
-
     explicit PlannerPropertyPanel(QWidget* parent = nullptr);
 
     void setLines(const QStringList& lines, std::vector<int> highlighted);
