@@ -39,7 +39,7 @@ package: build
 # Every picture and every skinned control in its states, on one sheet: $(BUILD_DIR)/gallery.png.
 gallery: configure
 	@cmake --build $(BUILD_DIR) --target gallery
-	@$(BUILD_DIR)/tools/gallery
+	@$(BUILD_DIR)/tools/gallery/gallery
 
 # The speed benchmarks, then the start-up against a bare Qt dialog (on Xvfb or the display;
 # skipped without either). Figures worth comparing come from BUILD_TYPE=Release.

@@ -42,6 +42,8 @@
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinFont.h"
 #include "ui/skin/SkinImageLoader.h"
+#include "ui/skin/SkinStyleSheets.h"
+#include "ui/skin/SkinTextSizes.h"
 #include "update/InstallationIdStore.h"
 #include "update/RunewordDownload.h"
 #include "update/VersionText.h"
@@ -66,10 +68,6 @@ Control* makeControl(QWidget* parent, const QString& name, const QString& captio
 bool listsTheSame(const Character& one, const Character& other) {
     return one.selections() == other.selections() && one.level == other.level;
 }
-
-constexpr int kHeadingPointSize = 100;
-constexpr int kCharacterLinePointSize = 110;
-constexpr int kContactLinePointSize = 80;
 
 }  // namespace
 
@@ -148,13 +146,9 @@ void MainWindow::createControls() {
 
     windowMenu_ = new QMenu(this);
     rowMenu_ = new QMenu(this);
-    rowMenu_->setStyleSheet(
-        QStringLiteral("QMenu { background: black; color: rgb(178, 170, 149);"
-                       " border: 1px solid rgb(128, 128, 0); }"
-                       "QMenu::item { padding: 3px 12px; }"
-                       "QMenu::item:selected { background: rgb(128, 128, 0); color: white; }"));
+    rowMenu_->setStyleSheet(styleSheet::listMenu());
     // After the style sheet, which would otherwise give the menu the program's default font.
-    rowMenu_->setFont(skinFont(kHeadingPointSize));
+    rowMenu_->setFont(skinFont(textSize::kListRow));
     whoCanMakeEntry_ = rowMenu_->addAction(QStringLiteral("Who can make this?"));
     whoCanMakeEntry_->setObjectName(QStringLiteral("whoCanMakeEntry"));
 }
@@ -236,7 +230,7 @@ void MainWindow::setButtonFaces() {
 }
 
 void MainWindow::setLabels() {
-    contactLine_->setPointSize(kContactLinePointSize);
+    contactLine_->setPointSize(textSize::kContactLine);
     contactLine_->setRight();
     contactLine_->setTextColour(kListText);
     contactLine_->setText(QStringLiteral("For comments/suggestions/bugs please email ") +
@@ -246,12 +240,12 @@ void MainWindow::setLabels() {
                                                       "EQUIPMENT"};
     for (std::size_t column = 0; column < headings_.size(); ++column) {
         LabelButton& heading = *headings_[column];
-        heading.setPointSize(kHeadingPointSize);
+        heading.setPointSize(textSize::kHeading);
         if (column != 2) heading.setLeft();
         heading.setText(QString::fromLatin1(kHeadings[column]));
     }
 
-    characterLine_->setPointSize(kCharacterLinePointSize);
+    characterLine_->setPointSize(textSize::kCharacterLine);
     characterLine_->setLeft();
 }
 

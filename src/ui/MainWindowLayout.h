@@ -60,7 +60,10 @@ inline constexpr Rect kPlan{500, 504, 81, 30};
 inline constexpr Rect kOk{629, 505, 69, 29};
 inline constexpr Rect kContactLine{4, 540, 700, 14};
 
-// Corner radius of the olive frames.
+// Corner radii of the olive frames: the large ones, and the rune slots' small ones, tighter so
+// that the square rune pictures inside keep clear of the curve. The Rune Planner's frames take
+// the same corners.
 inline constexpr int kFrameRadius = 6;
+inline constexpr int kSlotFrameRadius = 3;
 
 }  // namespace sockwright::layout

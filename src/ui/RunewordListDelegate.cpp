@@ -11,6 +11,7 @@
 #include "ui/RunewordListModel.h"
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinFont.h"
+#include "ui/skin/SkinTextSizes.h"
 
 namespace sockwright {
 namespace {
@@ -28,7 +29,7 @@ void RunewordListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     const bool selected = option.state.testFlag(QStyle::State_Selected);
     painter->save();
     painter->fillRect(option.rect, kBlack);
-    painter->setFont(skinFont(kFontPointSize));
+    painter->setFont(skinFont(textSize::kListRow));
     painter->setPen(selected ? kListSelectedText : kListText);
     for (int column = 0; column < RunewordListModel::kColumnCount; ++column) {
         const QString text = index.data(RunewordListModel::columnRole(column)).toString();
@@ -74,7 +75,7 @@ QRect RunewordListDelegate::textBox(const QRect& row, int column) {
 }
 
 bool RunewordListDelegate::textIsCut(const QString& text, int column) {
-    const QFontMetrics metrics(skinFont(kFontPointSize));
+    const QFontMetrics metrics(skinFont(textSize::kListRow));
     const QRect box =
         textBox(QRect(0, 0, layout::kColumnsRight, layout::kRunewordRowHeight), column);
     const QStringList lines = text.split(QLatin1Char('\n'));

@@ -11,8 +11,7 @@ namespace sockwright {
 class RunewordListDelegate : public QAbstractItemDelegate {
     Q_OBJECT
   public:
-    static constexpr int kTextTop = 3;          // text starts this far below the row's top
-    static constexpr int kFontPointSize = 100;  // tenths of a point
+    static constexpr int kTextTop = 3;  // text starts this far below the row's top
 
     using QAbstractItemDelegate::QAbstractItemDelegate;
 

@@ -10,13 +10,13 @@
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinFont.h"
+#include "ui/skin/SkinTextSizes.h"
 
 namespace sockwright {
 namespace {
 
 constexpr int kMargin = 8;
 constexpr int kButtonGap = 8;
-constexpr int kMessagePointSize = 110;
 
 }  // namespace
 
@@ -44,7 +44,7 @@ ConfirmationDialog::ConfirmationDialog(QSize messageAreaUnits, QWidget* parent)
     message_->setTextFormat(Qt::PlainText);
     message_->setWordWrap(true);
     message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    message_->setFont(skinFont(kMessagePointSize));
+    message_->setFont(skinFont(textSize::kLabel));
 
     cancel_ = makeFaceButton(this, QStringLiteral("cancel"), QStringLiteral("Cancel"), "Cancel");
     ok_ = makeFaceButton(this, QStringLiteral("ok"), QStringLiteral("OK"), "OK");

@@ -14,6 +14,7 @@
 #include "ui/skin/LocalText.h"
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinFont.h"
+#include "ui/skin/SkinTextSizes.h"
 
 namespace sockwright {
 namespace {
@@ -25,7 +26,6 @@ constexpr int kValueWidth = 240;
 constexpr int kRowPitch = 32;
 constexpr int kArrowGap = 6;
 constexpr int kLabelHeight = 20;
-constexpr int kMessagePointSize = 100;
 constexpr int kMessageLines = 2;
 constexpr int kButtonGap = 6;
 
@@ -63,7 +63,7 @@ void NewAccountDialog::createControls() {
     message_->setTextFormat(Qt::PlainText);
     message_->setWordWrap(true);
     message_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    message_->setFont(skinFont(kMessagePointSize));
+    message_->setFont(skinFont(textSize::kNotice));
     QPalette red = message_->palette();
     red.setColor(QPalette::WindowText, kRed);
     message_->setPalette(red);

@@ -12,6 +12,8 @@
 #include "ui/skin/DialogSkin.h"
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinFont.h"
+#include "ui/skin/SkinStyleSheets.h"
+#include "ui/skin/SkinTextSizes.h"
 
 namespace sockwright {
 namespace {
@@ -36,7 +38,7 @@ class PlannerRowDelegate : public QAbstractItemDelegate {
 
         painter->save();
         painter->fillRect(option.rect, kBlack);
-        painter->setFont(skinFont(RunewordListDelegate::kFontPointSize));
+        painter->setFont(skinFont(textSize::kListRow));
         painter->setPen(colour);
         const int top = option.rect.top() + RunewordListDelegate::kTextTop;
         const int height = option.rect.height() - RunewordListDelegate::kTextTop;
@@ -98,15 +100,7 @@ PlannerList::PlannerList(int secondColumn, QWidget* parent) : QListView(parent),
     setItemDelegate(new PlannerRowDelegate(secondColumn, this));
     DialogSkin::applyToList(*this, Qt::ScrollBarAsNeeded);
     // Rows may run past the list here, unlike the main window's, which has its Up and Down.
-    verticalScrollBar()->setStyleSheet(
-        QStringLiteral("QScrollBar:vertical { background: black; width: %1px; margin: 0; }"
-                       "QScrollBar::handle:vertical { background: rgb(128, 128, 0);"
-                       " min-height: 12px; }"
-                       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical"
-                       " { height: 0; }"
-                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical"
-                       " { background: black; }")
-            .arg(kScrollBarWidth));
+    verticalScrollBar()->setStyleSheet(styleSheet::listScrollBar(kScrollBarWidth));
 
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         const int row = selectedRow();

@@ -11,11 +11,11 @@
 #include "ui/skin/LabelButton.h"
 #include "ui/skin/LocalText.h"
 #include "ui/skin/SkinFont.h"
+#include "ui/skin/SkinTextSizes.h"
 
 namespace sockwright {
 namespace {
 
-constexpr int kNameSize = 140;
 constexpr int kLevelSize = LabelButton::kDefaultPointSize;
 // The generated rune pictures; the dialog keeps this room when the picture is missing.
 constexpr QSize kRunePicture(36, 36);
@@ -48,7 +48,7 @@ RuneDetailsDialog::RuneDetailsDialog(const Rune& rune, const QPixmap* highlighte
         QStringLiteral("%1 (%2)").arg(fromLocalBytes(rune.name)).arg(rune.number), this);
     name->setObjectName(QStringLiteral("nameLabel"));
     name->setShortcut(QKeySequence());  // a '&' in the name is no mnemonic
-    name->setPointSize(kNameSize);
+    name->setPointSize(textSize::kRuneName);
 
     // The picture is a button only to be drawn like the others; it does nothing.
     auto* image = new ImageButton(this);
@@ -63,7 +63,7 @@ RuneDetailsDialog::RuneDetailsDialog(const Rune& rune, const QPixmap* highlighte
     details->setObjectName(QStringLiteral("details"));
     details->setText(fromLocalBytes(runeDetailsText(rune)));
 
-    const QSize nameSize = skinTextSize(name->text(), kNameSize);
+    const QSize nameSize = skinTextSize(name->text(), textSize::kRuneName);
     const QSize levelSize = skinTextSize(level->text(), kLevelSize);
     const QSize detailsSize = detailsArea(details->text());
     const QSize picture = image->image().isNull() ? kRunePicture : image->sizeHint();

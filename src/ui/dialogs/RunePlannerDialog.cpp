@@ -8,6 +8,7 @@
 
 #include "engine/RunewordDetails.h"
 #include "ui/RunewordView.h"
+#include "ui/MainWindowLayout.h"
 #include "ui/dialogs/PlannerList.h"
 #include "ui/dialogs/SkinLineEdit.h"
 #include "ui/dialogs/SkinnedDialogParts.h"
@@ -20,6 +21,7 @@
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinFont.h"
 #include "ui/skin/SkinImages.h"
+#include "ui/skin/SkinTextSizes.h"
 
 namespace sockwright {
 namespace {
@@ -52,8 +54,6 @@ constexpr int kPropertiesTop = 52;
 // Where the second column starts: a runeword's runes after its name, a rune's count after it.
 constexpr int kRunesColumn = 150;
 constexpr int kCountColumn = 60;
-constexpr int kHeadingPointSize = 100;
-constexpr int kPropertiesPointSize = 110;
 
 QString runeName(const RuneTable& table, int number) {
     const Rune* rune = table.find(number);
@@ -132,7 +132,7 @@ PlannerList* RunePlannerDialog::makeList(const char* name, int secondColumn) {
 
 LabelButton* RunePlannerDialog::makeHeading(const char* name, const QString& text) {
     LabelButton* heading = makeSkinLabel(this, QLatin1String(name), text);
-    heading->setPointSize(kHeadingPointSize);
+    heading->setPointSize(textSize::kHeading);
     heading->setLeft();
     return heading;
 }
@@ -151,7 +151,7 @@ void RunePlannerDialog::createControls() {
     findHeading_ = makeHeading("findHeading", QStringLiteral("FIND"));
     auto* findBox = new SkinLineEdit(this);
     findBox->setObjectName(QStringLiteral("find"));
-    findBox->setFont(skinFont(kHeadingPointSize));
+    findBox->setFont(skinFont(textSize::kHeading));
     findBox->setPlaceholderText(QStringLiteral("e.g. fcr, all res, +skills"));
     QPalette hint = findBox->palette();
     hint.setColor(QPalette::PlaceholderText, kGrey);
@@ -161,7 +161,7 @@ void RunePlannerDialog::createControls() {
 
     runeword_ = new RunewordView(runeTable_, this);
     runeword_->setObjectName(QStringLiteral("runeword"));
-    runeword_->properties().setPointSize(kPropertiesPointSize);
+    runeword_->properties().setPointSize(textSize::kLabel);
     runeword_->properties().setWrapping(true);
     whoHeading_ = makeHeading("whoCanMakeHeading", QStringLiteral("WHO CAN MAKE THIS"));
     who_ = makeList("whoCanMake", 0);
@@ -399,7 +399,8 @@ void RunePlannerDialog::paintEvent(QPaintEvent*) {
     for (std::size_t index = 0; index < frames_.size(); ++index) {
         const QRect& frame = frames_[index];
         // The rune slots' small frames take a tighter corner, as in the main window.
-        const qreal radius = frame.width() == kSlotPitch ? 3 : 6;
+        const qreal radius =
+            frame.width() == kSlotPitch ? layout::kSlotFrameRadius : layout::kFrameRadius;
         painter.drawRoundedRect(
             QRectF(frame.x() + 0.5, frame.y() + 0.5, frame.width() - 1, frame.height() - 1), radius,
             radius);

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "ui/skin/SkinFont.h"
+#include "ui/skin/SkinStyleSheets.h"
+#include "ui/skin/SkinTextSizes.h"
 
 namespace sockwright {
 namespace {
@@ -14,12 +16,9 @@ bool isLineBreak(QChar c) {
 }  // namespace
 
 SkinLineEdit::SkinLineEdit(QWidget* parent) : QLineEdit(parent) {
-    setFont(skinFont(kPointSize));
+    setFont(skinFont(textSize::kEditField));
     // The caret is drawn in the text colour, so it shows white on the black ground.
-    setStyleSheet(QStringLiteral(
-        "QLineEdit { background-color: black; color: white; border: 1px solid rgb(128, 128, 0);"
-        " padding: 1px 3px; selection-background-color: rgb(128, 128, 0);"
-        " selection-color: white; }"));
+    setStyleSheet(styleSheet::lineEdit());
     connect(this, &QLineEdit::textChanged, this, &SkinLineEdit::keepSingleLine);
 }
 

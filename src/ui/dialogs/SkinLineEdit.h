@@ -11,8 +11,6 @@ namespace sockwright {
 class SkinLineEdit : public QLineEdit {
     Q_OBJECT
   public:
-    static constexpr int kPointSize = 110;  // tenths of a point
-
     explicit SkinLineEdit(QWidget* parent = nullptr);
 
     // The part of a text that may stand in the field: up to its first CR or LF, without NULs.

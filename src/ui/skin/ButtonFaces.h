@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "ui/MainWindowLayout.h"
+
 namespace sockwright {
 
 // What a button face shows, white or olive on black.
@@ -26,28 +28,32 @@ struct ButtonFace {
     std::string_view text;  // the words shown, for the faces that show words
 };
 
-// The faces of the picture buttons, built into the program at these fixed sizes. The build reads
-// the names from this table to list the resources: keep each entry's name the first quoted text
-// after its opening brace.
+// The face of a main window control fills its rectangle exactly.
+constexpr ButtonFace faceFilling(std::string_view name, const layout::Rect& control,
+                                 ButtonFaceArt art, std::string_view text) {
+    return {name, control.width, control.height, art, text};
+}
+
+// The faces of the picture buttons, built into the program at these fixed sizes.
 inline constexpr std::array<ButtonFace, 18> kButtonFaces{{
     {"OK", 43, 28, ButtonFaceArt::Word, "OK"},
     {"Cancel", 108, 30, ButtonFaceArt::Word, "CANCEL"},
     {"Next", 16, 14, ButtonFaceArt::ArrowRight, ""},
     {"Prev", 16, 14, ButtonFaceArt::ArrowLeft, ""},
-    {"Up", 17, 11, ButtonFaceArt::ArrowUp, ""},
-    {"Down", 17, 11, ButtonFaceArt::ArrowDown, ""},
-    {"Logo", 116, 54, ButtonFaceArt::Logo, ""},
-    {"Exit", 69, 29, ButtonFaceArt::Word, "EXIT"},
-    {"Runes", 91, 30, ButtonFaceArt::Word, "RUNES"},
-    {"Equipment", 167, 30, ButtonFaceArt::Word, "EQUIPMENT"},
-    {"Title", 231, 46, ButtonFaceArt::Title, "SOCKWRIGHT"},
-    {"About", 35, 56, ButtonFaceArt::Question, "?"},
-    {"Character", 163, 30, ButtonFaceArt::Word, "CHARACTER"},
+    faceFilling("Up", layout::kUp, ButtonFaceArt::ArrowUp, ""),
+    faceFilling("Down", layout::kDown, ButtonFaceArt::ArrowDown, ""),
+    faceFilling("Logo", layout::kLogo, ButtonFaceArt::Logo, ""),
+    faceFilling("Exit", layout::kOk, ButtonFaceArt::Word, "EXIT"),
+    faceFilling("Runes", layout::kSelectRunes, ButtonFaceArt::Word, "RUNES"),
+    faceFilling("Equipment", layout::kSelectEquipment, ButtonFaceArt::Word, "EQUIPMENT"),
+    faceFilling("Title", layout::kTitle, ButtonFaceArt::Title, "SOCKWRIGHT"),
+    faceFilling("About", layout::kAbout, ButtonFaceArt::Question, "?"),
+    faceFilling("Character", layout::kSelectCharacter, ButtonFaceArt::Word, "CHARACTER"),
     {"Delete", 107, 30, ButtonFaceArt::Word, "DELETE"},
     {"New", 67, 30, ButtonFaceArt::Word, "NEW"},
     {"Edit", 70, 30, ButtonFaceArt::Word, "EDIT"},
-    {"Update", 125, 42, ButtonFaceArt::TwoLines, "UPDATE\nAVAILABLE"},
-    {"Plan", 81, 30, ButtonFaceArt::Word, "PLAN"},
+    faceFilling("Update", layout::kUpdate, ButtonFaceArt::TwoLines, "UPDATE\nAVAILABLE"),
+    faceFilling("Plan", layout::kPlan, ButtonFaceArt::Word, "PLAN"),
 }};
 
 // The face of this name, or nullptr for a name that is not built in.

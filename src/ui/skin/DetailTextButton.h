@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <vector>
 
+#include "ui/skin/SkinTextSizes.h"
+
 namespace sockwright {
 
 // A panel for a block of detail text: black fill, centred lines from the top edge, in the detail
@@ -12,7 +14,7 @@ namespace sockwright {
 class DetailTextButton : public QAbstractButton {
     Q_OBJECT
   public:
-    static constexpr int kPointSize = 130;
+    static constexpr int kPointSize = textSize::kDetails;
 
     explicit DetailTextButton(QWidget* parent = nullptr);
 

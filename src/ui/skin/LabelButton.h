@@ -3,6 +3,9 @@
 #include <QAbstractButton>
 #include <QColor>
 
+#include "ui/skin/SkinColours.h"
+#include "ui/skin/SkinTextSizes.h"
+
 class QPainter;
 
 namespace sockwright {
@@ -15,7 +18,7 @@ class LabelButton : public QAbstractButton {
   public:
     enum Alignment { Left = 0, Centre = 1, Right = 2 };
 
-    static constexpr int kDefaultPointSize = 110;  // tenths of a point
+    static constexpr int kDefaultPointSize = textSize::kLabel;
 
     explicit LabelButton(QWidget* parent = nullptr);
     LabelButton(const QString& text, QWidget* parent);
@@ -44,7 +47,7 @@ class LabelButton : public QAbstractButton {
   private:
     Alignment alignment_ = Centre;
     int pointSize_ = kDefaultPointSize;
-    QColor textColour_{255, 255, 255};
+    QColor textColour_ = kWhite;
 };
 
 }  // namespace sockwright

@@ -6,7 +6,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "support/PixelCounting.h"
@@ -69,28 +68,6 @@ TEST(BuiltInImages, EveryFaceIsABitmapOfItsExactSizeInTheSkinsColours) {
     };
     EXPECT_TRUE(anyPixel(title, QRect(0, 0, title.width(), 13), gold));
     EXPECT_FALSE(anyPixel(title, QRect(0, 16, title.width(), title.height() - 16), gold));
-}
-
-TEST(BuiltInImages, MainWindowFacesFillTheirControlsExactly) {
-    using namespace layout;
-    const std::pair<std::string_view, Rect> placed[] = {
-        {"Logo", kLogo},
-        {"Title", kTitle},
-        {"Update", kUpdate},
-        {"About", kAbout},
-        {"Up", kUp},
-        {"Down", kDown},
-        {"Exit", kOk},
-        {"Equipment", kSelectEquipment},
-        {"Runes", kSelectRunes},
-        {"Character", kSelectCharacter},
-        {"Plan", kPlan},
-    };
-    for (const auto& [name, control] : placed) {
-        const ButtonFace* face = findButtonFace(name);
-        ASSERT_NE(face, nullptr) << name;
-        EXPECT_EQ(QSize(face->width, face->height), QSize(control.width, control.height)) << name;
-    }
 }
 
 TEST(BuiltInImages, BackgroundHasOliveFramesRoundTheControlsAndIsBlackElsewhere) {

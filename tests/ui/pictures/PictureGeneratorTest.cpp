@@ -13,11 +13,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Runs the generator, which sits in the build's tools folder beside the runtime folder it fills,
-// into <folder>/<into>/ and <folder>/<into>/images; its exit code, -1 when it crashed.
+// Runs the build's generator into <folder>/<into>/ and <folder>/<into>/images; its exit code, -1
+// when it crashed.
 int runGenerator(const testing::TempFolder& folder, const fs::path& runes, const char* into) {
     QProcess generator;
-    generator.start(QStringLiteral(SOCKWRIGHT_BUILD_RUNTIME "/../tools/sockwright_pictures"),
+    generator.start(QStringLiteral(SOCKWRIGHT_PICTURE_GENERATOR),
                     {QString::fromStdString(runes.string()),
                      QString::fromStdString((folder.path() / into).string()),
                      QString::fromStdString((folder.path() / into / "images").string())});
@@ -54,9 +54,9 @@ TEST(PictureGenerator, DrawsTheSamePixelsOnEveryRun) {
             << relative.string();
         ++compared;
     }
-    // 33 rune pairs, the blank pair, 19 equipment pairs, 7 classes, 18 faces, background, and
-    // the icon at 256, 32 and 16 pixels.
-    EXPECT_EQ(compared, 66 + 2 + 38 + 7 + 18 + 1 + 3);
+    // 33 rune pairs, the blank pair, 19 equipment pairs, 7 classes, 18 faces, background, the
+    // icon at 256, 32 and 16 pixels, and the resource list.
+    EXPECT_EQ(compared, 66 + 2 + 38 + 7 + 18 + 1 + 3 + 1);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "BackgroundPainter.h"
 
 #include <QPainter>
-#include <algorithm>
 
 #include "ui/MainWindowLayout.h"
 #include "ui/skin/SkinColours.h"
@@ -9,10 +8,6 @@
 namespace sockwright::pictures {
 
 namespace {
-
-// The small slot frames take a tighter corner, so that the square rune pictures inside them
-// keep clear of the curve.
-constexpr int kSlotFrameRadius = 3;
 
 // A one-pixel frame whose straight edges lie exactly on the rectangle's outer pixels.
 void frame(QPainter& painter, const layout::Rect& r, int radius) {
@@ -24,7 +19,7 @@ void frame(QPainter& painter, const layout::Rect& r, int radius) {
 
 QImage BackgroundPainter::background() {
     QImage image(layout::kBackgroundWidth, layout::kBackgroundHeight, QImage::Format_RGB32);
-    image.fill(Qt::black);
+    image.fill(kBlack);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(kOlive, 1.0));
@@ -35,8 +30,7 @@ QImage BackgroundPainter::background() {
     painter.drawLine(QPointF(layout::kListFrame.x + 1, divider),
                      QPointF(layout::kListFrame.x + layout::kListFrame.width - 1, divider));
     for (int slot = 0; slot < layout::kRuneSlotCount; ++slot) {
-        frame(painter, layout::runeSlotFrame(slot),
-              std::min(kSlotFrameRadius, layout::kFrameRadius));
+        frame(painter, layout::runeSlotFrame(slot), layout::kSlotFrameRadius);
     }
     frame(painter, layout::kDetailsFrame, layout::kFrameRadius);
     return image;

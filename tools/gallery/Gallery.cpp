@@ -32,6 +32,7 @@
 #include "ui/skin/RuneToggleButton.h"
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinImages.h"
+#include "ui/skin/SkinStyleSheets.h"
 
 using namespace sockwright;
 using namespace sockwright::pictures;
@@ -136,7 +137,7 @@ class ToggleSample {
                  std::uint32_t bits, bool withMask, const QString& text) {
         const QSize picture = clearImage.size();
         container_.resize(std::max(picture.width() + 2, 64), picture.height() + 2 + 18);
-        container_.setStyleSheet("background: black");
+        container_.setStyleSheet(styleSheet::blackGround());
         button_ = new RuneToggleButton(&container_);
         button_->setGeometry(0, 0, picture.width() + 2, picture.height() + 2);
         label_ = new LabelButton(&container_);

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 
 #include "ui/skin/SkinFont.h"
+#include "ui/skin/SkinTextSizes.h"
 
 namespace sockwright::pictures {
 
@@ -15,7 +16,7 @@ constexpr qreal kSmallCapitalScale = 0.78;
 }  // namespace
 
 QFont Lettering::font(int pixelSize, qreal letterSpacing) {
-    QFont face = skinFont(110);
+    QFont face = skinFont(textSize::kLabel);
     face.setPixelSize(pixelSize);
     face.setHintingPreference(QFont::PreferVerticalHinting);
     if (letterSpacing != 0.0) face.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);

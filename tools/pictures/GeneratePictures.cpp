@@ -1,10 +1,13 @@
 // Draws every picture the program shows, on Qt's offscreen platform:
 //   sockwright_pictures <runes.txt> <runtime folder> <resource image folder>
 // The runtime folder receives bmp/ (rune, blank and equipment pictures, plain and "sel") and
-// char/ (class pictures); the resource folder the button faces, the background and the icon.
+// char/ (class pictures); the resource folder the button faces, the background, the icon and
+// the Qt resource list that names them (sockwright_images.qrc).
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QStringList>
 #include <cstdio>
 #include <vector>
 
@@ -27,6 +30,9 @@ using namespace sockwright;
 using namespace sockwright::pictures;
 
 namespace {
+
+// The build compiles the list by this name (SOCKWRIGHT_BUILT_IN_PICTURE_LIST).
+constexpr const char* kResourceListName = "sockwright_images.qrc";
 
 bool usableFileName(const QString& name) {
     return !name.isEmpty() && !name.contains('/') && !name.contains('\\') &&
@@ -103,21 +109,48 @@ bool drawRuntimePictures(const RuneTable& runes, const QDir& runtime) {
     return ok;
 }
 
+// The Qt resource list of the built-in pictures, beside them, naming each ":/images/<file>".
+bool writeResourceList(const QDir& resources, const QStringList& files) {
+    QString list = QStringLiteral(
+        "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n"
+        "  <qresource prefix=\"/images\">\n");
+    for (const QString& file : files) {
+        // The background is read before the window first shows: stored as it is, it is not
+        // unpacked.
+        const QString compression = file == QLatin1String("Background.bmp")
+                                        ? QStringLiteral(" compression-algorithm=\"none\"")
+                                        : QString();
+        list += QStringLiteral("    <file%1>%2</file>\n").arg(compression, file);
+    }
+    list += QStringLiteral("  </qresource>\n</RCC>\n");
+    const QByteArray bytes = list.toUtf8();
+    QFile out(resources.filePath(QString::fromLatin1(kResourceListName)));
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "sockwright_pictures: cannot write %s\n", qPrintable(out.fileName()));
+        return false;
+    }
+    return true;
+}
+
 bool drawResourcePictures(const QDir& resources) {
     if (!resources.mkpath(".")) return false;
+    QStringList files;
     bool ok = true;
     for (const ButtonFace& face : kButtonFaces) {
-        ok &= saveBitmap(ButtonFacePainter::face(face),
-                         resources.filePath(fromLocalBytes(face.name) + ".bmp"));
+        files << fromLocalBytes(face.name) + ".bmp";
+        ok &= saveBitmap(ButtonFacePainter::face(face), resources.filePath(files.back()));
     }
-    ok &= savePaletteBitmap(BackgroundPainter::background(), resources.filePath("Background.bmp"));
-    ok &= save(ProgramIconPainter::icon(), resources.filePath("Sockwright.png"), "PNG");
+    files << QStringLiteral("Background.bmp");
+    ok &= savePaletteBitmap(BackgroundPainter::background(), resources.filePath(files.back()));
+    files << QStringLiteral("Sockwright.png");
+    ok &= save(ProgramIconPainter::icon(), resources.filePath(files.back()), "PNG");
     // The window's big and small icons, drawn down from the large one.
     for (const int size : {32, 16}) {
-        ok &= save(ProgramIconPainter::icon(size),
-                   resources.filePath(QStringLiteral("Sockwright%1.png").arg(size)), "PNG");
+        files << QStringLiteral("Sockwright%1.png").arg(size);
+        ok &= save(ProgramIconPainter::icon(size), resources.filePath(files.back()), "PNG");
     }
-    return ok;
+    // Last, and only when every picture is there: the build takes the list for the whole run.
+    return ok && writeResourceList(resources, files);
 }
 
 }  // namespace
