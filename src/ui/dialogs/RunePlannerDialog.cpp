@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "engine/RunewordDetails.h"
-#include "ui/RunewordView.h"
 #include "ui/MainWindowLayout.h"
+#include "ui/RunewordView.h"
 #include "ui/dialogs/PlannerList.h"
 #include "ui/dialogs/SkinLineEdit.h"
 #include "ui/dialogs/SkinnedDialogParts.h"
