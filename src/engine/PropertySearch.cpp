@@ -40,6 +40,36 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 15> kAbbrevi
     {"+skills", "to all skills"},
 }};
 
+// The classes as their skill lines name them, and the short forms players use, in lower case.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 15> kClassWords{{
+    {"amazon", "amazon"},
+    {"zon", "amazon"},
+    {"assassin", "assassin"},
+    {"sin", "assassin"},
+    {"barbarian", "barbarian"},
+    {"barb", "barbarian"},
+    {"druid", "druid"},
+    {"necromancer", "necromancer"},
+    {"necro", "necromancer"},
+    {"sorceress", "sorceress"},
+    {"sorc", "sorceress"},
+    {"paladin", "paladin"},
+    {"pally", "paladin"},
+    {"warlock", "warlock"},
+    {"lock", "warlock"},
+}};
+
+std::string_view className(std::string_view word) {
+    for (const auto& [shortForm, name] : kClassWords) {
+        if (word == shortForm) return name;
+    }
+    return {};
+}
+
+bool isSkillsWord(std::string_view word) {
+    return word == "skills" || word == "skill";
+}
+
 std::string expanded(const std::string& word) {
     for (const auto& [abbreviation, meaning] : kAbbreviations) {
         if (word == abbreviation) return std::string(meaning);
@@ -62,6 +92,18 @@ SearchClause clauseOf(std::string_view text) {
         if (words[i] == "all" && i + 1 < words.size() && words[i + 1] == "res") {
             clause.push_back("all resistances");
             ++i;
+            continue;
+        }
+        // A class's skills, as "+warlock" or "warlock skills": the skill lines name the class
+        // and say "Skills" or "Skill Levels".
+        const bool plusClass = words[i].size() > 1 && words[i][0] == '+' &&
+                               !className(std::string_view(words[i]).substr(1)).empty();
+        if (plusClass ||
+            (!className(words[i]).empty() && i + 1 < words.size() && isSkillsWord(words[i + 1]))) {
+            clause.emplace_back(className(plusClass ? std::string_view(words[i]).substr(1)
+                                                    : std::string_view(words[i])));
+            clause.push_back("skill");
+            if (!plusClass) ++i;
             continue;
         }
         clause.push_back(expanded(words[i]));

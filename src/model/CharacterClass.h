@@ -5,9 +5,10 @@
 
 namespace sockwright {
 
-// Character classes by the index stored in a character; the order is fixed.
-inline constexpr std::array<const char*, 7> kCharacterClassNames{
-    "AMAZON", "ASSASSIN", "BARBARIAN", "DRUID", "NECROMANCER", "SORCERESS", "PALADIN"};
+// Character classes by the index stored in a character; the order is fixed. The Warlock came
+// with the game's latest expansion: a program that knows seven classes reads 7 as an Amazon.
+inline constexpr std::array<const char*, 8> kCharacterClassNames{
+    "AMAZON", "ASSASSIN", "BARBARIAN", "DRUID", "NECROMANCER", "SORCERESS", "PALADIN", "WARLOCK"};
 
 constexpr bool isCharacterClass(std::int32_t index) {
     return index >= 0 && index < static_cast<std::int32_t>(kCharacterClassNames.size());

@@ -78,6 +78,29 @@ TEST(PropertySearchTest, WordsInAnyOrderOnOneLineAndTheAbbreviationsPlayersType)
     }
 }
 
+// A class's skills, named as players type them, find both wordings of the skill lines.
+TEST(PropertySearchTest, ClassSkillsByNameOrShortFormWithPlusOrSkills) {
+    const RunewordList list{
+        withProperties("Authority", "+2 to Warlock Skill Levels\n+30% Faster Cast Rate\n"),
+        withProperties("Gale", "+3 to Combat Skills (Barbarian Only)\n"),
+        withProperties("Wild", "+2 to Druid Skills\n+25% to Fire Skill Damage\n"),
+    };
+    const PropertySearch search(pointersTo(list));
+    const std::pair<std::string_view, Found> cases[] = {
+        {"warlock skills", {{"Authority", {0}}}},
+        {"+warlock", {{"Authority", {0}}}},
+        {"+lock, fcr", {{"Authority", {0, 1}}}},
+        {"Barb Skill", {{"Gale", {0}}}},
+        {"+druid", {{"Wild", {0}}}},
+        {"+sorc", {}},
+        {"fire skills", {}},  // no class: the words stand as typed
+        {"warlock", {{"Authority", {0}}}},
+    };
+    for (const auto& [query, expected] : cases) {
+        EXPECT_EQ(found(search, query), expected) << "query: \"" << query << "\"";
+    }
+}
+
 // Every runeword of the shipped file with a Faster Cast Rate line, counted from the file itself,
 // and each found with those lines.
 TEST(PropertySearchTest, FcrFindsTheFasterCastRateRunewordsOfTheShippedFile) {

@@ -129,7 +129,7 @@ TEST_F(SettingsFileTest, ReadValuesAreKeptAndBadOnesRepaired) {
          {{3, "default"}, {4, "useast"}, {96, "default"}, {97, "useast"}}},
         {"in use 2 and -1", {{slot(1, 0), "2"}, {slot(3, 0), "-1"}}, {{slot(1, 0), "1"}}},
         {"numbers that do not read or lie outside their range",
-         {{slot(0, 2), "99999999999"}, {slot(0, 3), "9"}, {slot(0, 4), "-1"}, {slot(0, 6), "x"}},
+         {{slot(0, 2), "99999999999"}, {slot(0, 3), "8"}, {slot(0, 4), "-1"}, {slot(0, 6), "x"}},
          {}},
         // Written in hexadecimal and read in decimal: a value outside the range would drift.
         {"rune count and logic outside their ranges",
@@ -142,8 +142,8 @@ TEST_F(SettingsFileTest, ReadValuesAreKeptAndBadOnesRepaired) {
          {{slot(0, 7), "0x7ff"}, {slot(0, 8), "  7fF"}, {slot(0, 9), "1FFFFFFFF"}},
          {}},
         {"numbers of Zed",
-         {{zed(2), "-2147483648"}, {zed(3), "6"}, {zed(4), "3"}, {zed(10), "x"}},
-         {{zed(2), "-2147483648"}, {zed(3), "6"}, {zed(4), "1"}}},
+         {{zed(2), "-2147483648"}, {zed(3), "7"}, {zed(4), "3"}, {zed(10), "x"}},
+         {{zed(2), "-2147483648"}, {zed(3), "7"}, {zed(4), "1"}}},
         // Slots 0, 2 and 4 in use, the current one is 4; the second account has none in use.
         {"slots in use become a prefix and the current character follows",
          {{slot(2, 0), "1"}, {slot(4, 0), "1"}, {slot(4, 1), "Fifth"}, {5, "4"}, {zed(0), "0"}},

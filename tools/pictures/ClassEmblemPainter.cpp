@@ -2,6 +2,8 @@
 
 #include <QPainter>
 #include <QRadialGradient>
+#include <QtMath>
+#include <cmath>
 
 #include "EquipmentPainter.h"
 #include "MaterialPainter.h"
@@ -153,8 +155,44 @@ void paladin(QPainter& p) {
     p.restore();
 }
 
+void warlock(QPainter& p) {
+    // A grimoire: a leather-bound book with gold corners, a demonic sigil glowing on its cover.
+    p.save();
+    p.translate(kCentre);
+    p.rotate(-8);
+    p.translate(-kCentre);
+    MaterialPainter::fillAcross(
+        p, MaterialPainter::polygon({{19, 14}, {23, 13}, {23, 52}, {19, 51}}), M::DarkSteel);
+    QPainterPath cover;
+    cover.addRoundedRect(QRectF(22, 13, 24, 39), 2.5, 2.5);
+    MaterialPainter::fill(p, cover, M::Leather);
+    for (const QPointF& corner : {QPointF(46, 13), QPointF(46, 52)}) {
+        const qreal down = corner.y() < 30 ? 1 : -1;
+        MaterialPainter::fill(p,
+                              MaterialPainter::polygon(
+                                  {corner, corner + QPointF(-7, 0), corner + QPointF(0, 7 * down)}),
+                              M::Gold);
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(MaterialPainter::lightOf(M::Gold), 0.9));
+    p.drawRoundedRect(QRectF(24.5, 15.5, 19, 34), 1.5, 1.5);
+    // The sigil: a ring around a five-pointed star, drawn in one stroke.
+    const QPointF sigil(34, 32.5);
+    p.setPen(QPen(QColor(150, 255, 120), 1.1));
+    p.drawEllipse(sigil, 7.5, 7.5);
+    QPolygonF star;
+    for (int point = 0; point < 5; ++point) {
+        const qreal angle = qDegreesToRadians(-90.0 + point * 144.0);
+        star << sigil + QPointF(6.6 * std::cos(angle), 6.6 * std::sin(angle));
+    }
+    p.drawPolygon(star);
+    p.restore();
+}
+
 using Draw = void (*)(QPainter&);
-constexpr Draw kEmblems[] = {amazon, assassin, barbarian, druid, necromancer, sorceress, paladin};
+constexpr Draw kEmblems[] = {amazon,      assassin,  barbarian, druid,
+                             necromancer, sorceress, paladin,   warlock};
 static_assert(std::size(kEmblems) == sockwright::kCharacterClassNames.size());
 
 }  // namespace
