@@ -43,7 +43,7 @@ QSize detailsArea(const QString& text) {
 
 RuneDetailsDialog::RuneDetailsDialog(const Rune& rune, const QPixmap* highlightedImage,
                                      QWidget* parent)
-    : SkinnedSelectionDialog(QStringLiteral("Rune Details"), Buttons::OkOnly, parent) {
+    : SkinnedSelectionDialog(QStringLiteral("Rune Details"), Buttons::Ok, parent) {
     auto* name = new LabelButton(
         QStringLiteral("%1 (%2)").arg(fromLocalBytes(rune.name)).arg(rune.number), this);
     name->setObjectName(QStringLiteral("nameLabel"));
@@ -67,7 +67,7 @@ RuneDetailsDialog::RuneDetailsDialog(const Rune& rune, const QPixmap* highlighte
     const QSize levelSize = skinTextSize(level->text(), kLevelSize);
     const QSize detailsSize = detailsArea(details->text());
     const QSize picture = image->image().isNull() ? kRunePicture : image->sizeHint();
-    const QSize ok = okSize();
+    const QSize ok = okButton().size();
     const int inner =
         std::max({nameSize.width(), levelSize.width(), detailsSize.width(), picture.width()}) +
         2 * kTextPadding;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDialog>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -12,12 +11,12 @@
 #include "model/AccountList.h"
 #include "model/RuneTable.h"
 #include "model/RunewordList.h"
+#include "ui/dialogs/SkinnedDialog.h"
 
 class QLineEdit;
 
 namespace sockwright {
 
-class ImageButton;
 class LabelButton;
 class PlannerList;
 class RuneToggleButton;
@@ -50,7 +49,7 @@ class PlannerPropertyPanel : public QWidget {
 // and every character on every account who could make it. The lists honour the character's
 // equipment and rune count filter. It changes nothing: a double click on a character (or Enter)
 // closes it with OK and that character chosen, for the caller to make current.
-class RunePlannerDialog : public QDialog {
+class RunePlannerDialog : public SkinnedDialog {
     Q_OBJECT
   public:
     static inline const QString kTitle = QStringLiteral("Rune Planner");
@@ -122,7 +121,6 @@ class RunePlannerDialog : public QDialog {
     LabelButton* runewordName_ = nullptr;
     PlannerPropertyPanel* properties_ = nullptr;
     PlannerList* who_ = nullptr;
-    ImageButton* ok_ = nullptr;
 };
 
 }  // namespace sockwright
