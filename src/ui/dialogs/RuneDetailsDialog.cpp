@@ -1,11 +1,11 @@
 #include "ui/dialogs/RuneDetailsDialog.h"
 
-#include <QKeySequence>
 #include <QStringList>
 #include <algorithm>
 
 #include "engine/RunewordDetails.h"
 #include "model/Rune.h"
+#include "ui/dialogs/SkinnedDialogParts.h"
 #include "ui/skin/DetailTextButton.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"
@@ -44,10 +44,10 @@ QSize detailsArea(const QString& text) {
 RuneDetailsDialog::RuneDetailsDialog(const Rune& rune, const QPixmap* highlightedImage,
                                      QWidget* parent)
     : SkinnedSelectionDialog(QStringLiteral("Rune Details"), Buttons::Ok, parent) {
-    auto* name = new LabelButton(
-        QStringLiteral("%1 (%2)").arg(fromLocalBytes(rune.name)).arg(rune.number), this);
-    name->setObjectName(QStringLiteral("nameLabel"));
-    name->setShortcut(QKeySequence());  // a '&' in the name is no mnemonic
+    // One arg() for both, so that a "%2" in the name stays part of the name.
+    auto* name = makeSkinLabel(
+        this, QStringLiteral("nameLabel"),
+        QStringLiteral("%1 (%2)").arg(fromLocalBytes(rune.name), QString::number(rune.number)));
     name->setPointSize(kNameSize);
 
     // The picture is a button only to be drawn like the others; it does nothing.

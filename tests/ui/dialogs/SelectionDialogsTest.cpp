@@ -176,13 +176,16 @@ TEST_F(SelectEquipmentDialogTest, TypesFlipTheirBitAndGroupsSetOrClearTheirs) {
 }
 
 // Name and number, level, then each bonus with one line per comma-separated part; a text
-// missing from the rune file keeps its "?".
+// missing from the rune file keeps its "?". The name is taken as it is: a '&' in it is no
+// mnemonic, and a "%2" in it is not the number.
 TEST(RuneDetailsDialogTest, ShowsNameNumberLevelAndOneLinePerBonusPart) {
     const std::pair<Rune, const char*> cases[] = {
         {{7, 17, "X", "a,b,c,d", "R", "S"},
          "X (7)|REQUIRED LEVEL: 17|Weapons/a/b/c/d//Armour/R//Shields/S"},
         {{33, 1, "Zod", "?", "?", "?"},
          "Zod (33)|REQUIRED LEVEL: 1|Weapons/?//Armour/?//Shields/?"},
+        {{8, 2, "&Ral%2", "a", "b", "c"},
+         "&Ral%2 (8)|REQUIRED LEVEL: 2|Weapons/a//Armour/b//Shields/c"},
     };
     for (const auto& [rune, texts] : cases) {
         const RuneDetailsDialog dialog(rune, nullptr);
@@ -190,6 +193,7 @@ TEST(RuneDetailsDialogTest, ShowsNameNumberLevelAndOneLinePerBonusPart) {
         for (const char* name : {"nameLabel", "levelLabel", "details"})
             shown << findControl<QAbstractButton>(dialog, name).text().replace('\n', '/');
         EXPECT_EQ(shown.join('|'), texts);
+        EXPECT_TRUE(findControl<QAbstractButton>(dialog, "nameLabel").shortcut().isEmpty());
     }
 }
 
