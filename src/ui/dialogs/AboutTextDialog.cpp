@@ -1,13 +1,10 @@
 #include "ui/dialogs/AboutTextDialog.h"
 
 #include <QFontMetrics>
-#include <QKeyEvent>
 #include <QString>
 
 #include "Texts.h"
 #include "ui/DialogUnits.h"
-#include "ui/dialogs/SkinnedDialogParts.h"
-#include "ui/skin/DialogSkin.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"
 #include "ui/skin/LocalText.h"
@@ -36,34 +33,19 @@ QSize textArea(const LabelButton& label) {
 }  // namespace
 
 AboutTextDialog::AboutTextDialog(QWidget* parent)
-    : QDialog(parent, kDialogWindowFlags),
-      text_(new LabelButton(this)),
-      ok_(new ImageButton(this)) {
-    setWindowTitle(QStringLiteral("About Sockwright"));
-    DialogSkin::apply(*this, kRed);
-
+    : SkinnedDialog(QStringLiteral("About Sockwright"), kRed, parent),
+      text_(new LabelButton(this)) {
     const std::string_view thanks = text(TextThanks);
     text_->setText(fromLocalBytes(thanks));
     text_->setFocusPolicy(Qt::NoFocus);
     const QSize area = textArea(*text_);
     text_->setGeometry(0, 0, area.width(), area.height());
 
-    ok_->setText(QStringLiteral("OK"));
-    ok_->setFace("OK");
-    // Without its picture the button still takes the room its face would.
-    const QSize okSize = ok_->sizeHint();
-    ok_->setGeometry((area.width() - okSize.width()) / 2, area.height() + kButtonGap,
-                     okSize.width(), okSize.height());
-    ok_->setFocus();
-    connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
-
-    setFixedSize(area.width(), area.height() + kButtonGap + okSize.height() + kMargin);
-}
-
-void AboutTextDialog::keyPressEvent(QKeyEvent* event) {
-    // The OK picture is no push button, so the dialog has no default button to press itself.
-    if (pressOnEnter(*this, *event, *ok_)) return;
-    QDialog::keyPressEvent(event);
+    addButtons(Buttons::Ok);
+    ImageButton& ok = okButton();
+    ok.move((area.width() - ok.width()) / 2, area.height() + kButtonGap);
+    ok.setFocus();
+    setFixedSize(area.width(), area.height() + kButtonGap + ok.height() + kMargin);
 }
 
 }  // namespace sockwright

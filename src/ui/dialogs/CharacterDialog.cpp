@@ -1,20 +1,17 @@
 #include "ui/dialogs/CharacterDialog.h"
 
-#include <QFontMetrics>
-#include <QKeyEvent>
+#include <QStringList>
 #include <algorithm>
 #include <optional>
 
 #include "model/Account.h"
 #include "model/CharacterClass.h"
 #include "ui/dialogs/SkinLineEdit.h"
+#include "ui/dialogs/SkinStepper.h"
 #include "ui/dialogs/SkinnedDialogParts.h"
-#include "ui/skin/DialogSkin.h"
-#include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"
 #include "ui/skin/LocalText.h"
 #include "ui/skin/SkinColours.h"
-#include "ui/skin/SkinFont.h"
 
 namespace sockwright {
 namespace {
@@ -24,12 +21,8 @@ constexpr int kCaptionWidth = 70;
 constexpr int kColumnGap = 10;
 constexpr int kMinValueWidth = 200;
 constexpr int kRowPitch = 32;
-constexpr int kArrowGap = 6;
 constexpr int kLabelHeight = 20;
 constexpr int kButtonGap = 8;
-
-constexpr int kClassCount = static_cast<int>(kCharacterClassNames.size());
-constexpr int kTypeCount = static_cast<int>(kCharacterTypeNames.size());
 
 // The decimal number of a text of digits; anything beyond kMaxLevel stays above it without
 // overflowing, however many digits there are. Nothing for an empty text.
@@ -55,15 +48,10 @@ QString leadingDigits(const QString& text) {
     return text.left(end);
 }
 
-int wrapped(int index, int step, int count) {
-    return ((index + step) % count + count) % count;
-}
-
 }  // namespace
 
-CharacterDialog::CharacterDialog(QWidget* parent) : QDialog(parent, kDialogWindowFlags) {
-    setWindowTitle(QStringLiteral("Character"));
-    DialogSkin::apply(*this, kWhite);
+CharacterDialog::CharacterDialog(QWidget* parent)
+    : SkinnedDialog(QStringLiteral("Character"), kWhite, parent) {
     createControls();
     placeControls();
     showValues();
@@ -71,89 +59,68 @@ CharacterDialog::CharacterDialog(QWidget* parent) : QDialog(parent, kDialogWindo
 }
 
 void CharacterDialog::createControls() {
-    makeSkinLabel(this, QStringLiteral("nameCaption"), QStringLiteral("Name"));
+    const auto caption = [this](const char* name, const char* text) {
+        return makeSkinLabel(this, QLatin1String(name), QLatin1String(text));
+    };
+    const auto entries = [](const auto& names) {
+        QStringList list;
+        for (const char* name : names) list << QLatin1String(name);
+        return list;
+    };
+
+    nameCaption_ = caption("nameCaption", "Name");
     nameField_ = new SkinLineEdit(this);
     nameField_->setObjectName(QStringLiteral("name"));
 
-    makeSkinLabel(this, QStringLiteral("levelCaption"), QStringLiteral("Level"));
+    levelCaption_ = caption("levelCaption", "Level");
     levelField_ = new SkinLineEdit(this);
     levelField_->setObjectName(QStringLiteral("level"));
     connect(levelField_, &QLineEdit::textChanged, this, &CharacterDialog::filterLevel);
 
-    makeSkinLabel(this, QStringLiteral("classCaption"), QStringLiteral("Class"));
-    auto* classPrev =
-        makeFaceButton(this, QStringLiteral("classPrev"), QStringLiteral("&Prev"), "Prev");
-    classValue_ = makeSkinLabel(this, QStringLiteral("classValue"));
-    auto* classNext =
-        makeFaceButton(this, QStringLiteral("classNext"), QStringLiteral("Ne&xt"), "Next");
+    classCaption_ = caption("classCaption", "Class");
+    class_ = new SkinStepper(QStringLiteral("class"), QStringLiteral("&Prev"),
+                             QStringLiteral("Ne&xt"), this);
+    class_->setEntries(entries(kCharacterClassNames));
 
-    makeSkinLabel(this, QStringLiteral("typeCaption"), QStringLiteral("Type"));
-    auto* typePrev =
-        makeFaceButton(this, QStringLiteral("typePrev"), QStringLiteral("Prev"), "Prev");
-    typeValue_ = makeSkinLabel(this, QStringLiteral("typeValue"));
-    auto* typeNext =
-        makeFaceButton(this, QStringLiteral("typeNext"), QStringLiteral("Next"), "Next");
+    typeCaption_ = caption("typeCaption", "Type");
+    type_ = new SkinStepper(QStringLiteral("type"), QStringLiteral("Prev"), QStringLiteral("Next"),
+                            this);
+    type_->setEntries(entries(kCharacterTypeNames));
+    type_->setIndex(kExpansionCharacter);
 
-    auto* cancel =
-        makeFaceButton(this, QStringLiteral("cancel"), QStringLiteral("Cancel"), "Cancel");
-    ok_ = makeFaceButton(this, QStringLiteral("ok"), QStringLiteral("OK"), "OK");
+    addButtons(Buttons::CancelThenOk);
 
-    connect(classPrev, &QAbstractButton::clicked, this, &CharacterDialog::previousClass);
-    connect(classNext, &QAbstractButton::clicked, this, &CharacterDialog::nextClass);
-    connect(typePrev, &QAbstractButton::clicked, this, &CharacterDialog::previousType);
-    connect(typeNext, &QAbstractButton::clicked, this, &CharacterDialog::nextType);
-    connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
-    connect(ok_, &QAbstractButton::clicked, this, &CharacterDialog::accept);
+    // A step keeps what the fields hold.
+    for (SkinStepper* stepper : {class_, type_}) {
+        connect(stepper, &SkinStepper::stepped, this, [this] {
+            takeFieldsBack();
+            showValues();
+        });
+    }
 }
 
 void CharacterDialog::placeControls() {
-    const QFontMetrics metrics(skinFont(LabelButton::kDefaultPointSize));
-    int widest = 0;
-    for (const char* name : kCharacterClassNames)
-        widest = std::max(widest, metrics.horizontalAdvance(name));
-    for (const char* name : kCharacterTypeNames)
-        widest = std::max(widest, metrics.horizontalAdvance(name));
-    const auto& prev = *findChild<ImageButton*>(QStringLiteral("classPrev"));
     const int valueWidth =
-        std::max(kMinValueWidth, widest + 2 * (prev.width() + kArrowGap) + 2 * kArrowGap);
+        std::max({kMinValueWidth, class_->naturalWidth(), type_->naturalWidth()});
     const int fieldHeight = nameField_->sizeHint().height();
     const int valueLeft = kMargin + kCaptionWidth + kColumnGap;
     const int dialogWidth = valueLeft + valueWidth + kMargin;
 
-    const auto placeCaption = [&](const char* name, int top) {
-        findChild<LabelButton*>(QLatin1String(name))
-            ->setGeometry(kMargin, top + (fieldHeight - kLabelHeight) / 2 + 2, kCaptionWidth,
-                          kLabelHeight);
-    };
-    const auto placeStepper = [&](const char* prefix, LabelButton& value, int top) {
-        auto* previous = findChild<ImageButton*>(QLatin1String(prefix) + QLatin1String("Prev"));
-        auto* next = findChild<ImageButton*>(QLatin1String(prefix) + QLatin1String("Next"));
-        const int arrowTop = top + (fieldHeight - previous->height()) / 2;
-        previous->move(valueLeft, arrowTop);
-        next->move(valueLeft + valueWidth - next->width(), arrowTop);
-        const int labelLeft = valueLeft + previous->width() + kArrowGap;
-        value.setGeometry(labelLeft, top + (fieldHeight - kLabelHeight) / 2 + 2,
-                          next->x() - kArrowGap - labelLeft, kLabelHeight);
-    };
-
     int top = kMargin;
-    placeCaption("nameCaption", top);
-    nameField_->setGeometry(valueLeft, top, valueWidth, fieldHeight);
-    top += kRowPitch;
-    placeCaption("levelCaption", top);
-    levelField_->setGeometry(valueLeft, top, valueWidth, fieldHeight);
-    top += kRowPitch;
-    placeCaption("classCaption", top);
-    placeStepper("class", *classValue_, top);
-    top += kRowPitch;
-    placeCaption("typeCaption", top);
-    placeStepper("type", *typeValue_, top);
-    top += kRowPitch + kButtonGap;
+    const auto placeRow = [&](LabelButton& caption) {
+        caption.setGeometry(kMargin, top + (fieldHeight - kLabelHeight) / 2 + 2, kCaptionWidth,
+                            kLabelHeight);
+        const QRect value(valueLeft, top, valueWidth, fieldHeight);
+        top += kRowPitch;
+        return value;
+    };
+    nameField_->setGeometry(placeRow(*nameCaption_));
+    levelField_->setGeometry(placeRow(*levelCaption_));
+    class_->placeInRow(placeRow(*classCaption_));
+    type_->placeInRow(placeRow(*typeCaption_));
+    top += kButtonGap;
 
-    auto* cancel = findChild<ImageButton*>(QStringLiteral("cancel"));
-    const int rowHeight = std::max(cancel->height(), ok_->height());
-    cancel->move(kMargin, top + (rowHeight - cancel->height()) / 2);
-    ok_->move(dialogWidth - kMargin - ok_->width(), top + (rowHeight - ok_->height()) / 2);
+    const int rowHeight = placeCancelAndOk(kMargin, dialogWidth - kMargin, top);
     setFixedSize(dialogWidth, top + rowHeight + kMargin);
 }
 
@@ -167,51 +134,27 @@ void CharacterDialog::setLevel(int level) {
     showValues();
 }
 
+int CharacterDialog::characterClass() const {
+    return class_->index();
+}
+
 void CharacterDialog::setCharacterClass(int characterClass) {
-    class_ = isCharacterClass(characterClass) ? characterClass : 0;
+    class_->setIndex(characterClass);
     showValues();
+}
+
+int CharacterDialog::characterType() const {
+    return type_->index();
 }
 
 void CharacterDialog::setCharacterType(int characterType) {
-    type_ = isCharacterType(characterType) ? characterType : 0;
-    showValues();
-}
-
-void CharacterDialog::nextClass() {
-    stepClass(1);
-}
-
-void CharacterDialog::previousClass() {
-    stepClass(-1);
-}
-
-void CharacterDialog::nextType() {
-    stepType(1);
-}
-
-void CharacterDialog::previousType() {
-    stepType(-1);
-}
-
-void CharacterDialog::stepClass(int step) {
-    class_ = wrapped(class_, step, kClassCount);
-    takeFieldsBack();
-    showValues();
-}
-
-void CharacterDialog::stepType(int step) {
-    type_ = wrapped(type_, step, kTypeCount);
-    takeFieldsBack();
+    type_->setIndex(characterType);
     showValues();
 }
 
 void CharacterDialog::showValues() {
     nameField_->setText(fromLocalBytes(name_));
     levelField_->setText(QString::number(level_));
-    setLabelText(*classValue_,
-                 QLatin1String(kCharacterClassNames[isCharacterClass(class_) ? class_ : 0]));
-    setLabelText(*typeValue_,
-                 QLatin1String(kCharacterTypeNames[isCharacterType(type_) ? type_ : 0]));
 }
 
 void CharacterDialog::takeFieldsBack() {
@@ -247,11 +190,6 @@ void CharacterDialog::accept() {
     takeFieldsBack();
     if (name_.empty()) name_ = kNoName;
     QDialog::accept();
-}
-
-void CharacterDialog::keyPressEvent(QKeyEvent* event) {
-    if (pressOnEnter(*this, *event, *ok_)) return;
-    QDialog::keyPressEvent(event);  // Escape answers Cancel
 }
 
 }  // namespace sockwright

@@ -1,21 +1,21 @@
 #pragma once
 
-#include <QDialog>
 #include <string>
 
 #include "model/CharacterType.h"
+#include "ui/dialogs/SkinnedDialog.h"
 
 namespace sockwright {
 
-class ImageButton;
 class LabelButton;
 class SkinLineEdit;
+class SkinStepper;
 
 // Asks for the four descriptive values of one character: name, level, class and type. It works
 // on its own copies; the caller sets them before running the dialog and reads them back after OK.
 // The level field keeps only digits and holds the level between 1 and 99 while the user types;
 // it may be empty while typing, and the level then stays as it was.
-class CharacterDialog : public QDialog {
+class CharacterDialog : public SkinnedDialog {
     Q_OBJECT
   public:
     static inline const std::string kInitialName = "Enter Name";
@@ -31,18 +31,12 @@ class CharacterDialog : public QDialog {
     int level() const { return level_; }
     // A level outside 1 to 99 is brought to the nearer end.
     void setLevel(int level);
-    int characterClass() const { return class_; }
+    int characterClass() const;
     // An index outside the class table is AMAZON (0), which is what the dialog then shows.
     void setCharacterClass(int characterClass);
-    int characterType() const { return type_; }
+    int characterType() const;
     // An index outside the type table is CLASSIC (0), which is what the dialog then shows.
     void setCharacterType(int characterType);
-
-    // The class and type steps; each wraps around its table.
-    void nextClass();
-    void previousClass();
-    void nextType();
-    void previousType();
 
     // OK: takes the fields back (an empty name becomes "NoName") and closes with OK.
     void accept() override;
@@ -51,29 +45,25 @@ class CharacterDialog : public QDialog {
     // "classPrev", "classValue", "classNext", "typeCaption", "typePrev", "typeValue", "typeNext",
     // "cancel", "ok".
 
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
   private:
     void createControls();
     void placeControls();
     void showValues();
     void takeFieldsBack();
-    void stepClass(int step);
-    void stepType(int step);
     void filterLevel();
 
     std::string name_ = kInitialName;
     int level_ = kInitialLevel;
-    int class_ = 0;
-    int type_ = kExpansionCharacter;
     bool filteringLevel_ = false;
 
+    LabelButton* nameCaption_ = nullptr;
     SkinLineEdit* nameField_ = nullptr;
+    LabelButton* levelCaption_ = nullptr;
     SkinLineEdit* levelField_ = nullptr;
-    LabelButton* classValue_ = nullptr;
-    LabelButton* typeValue_ = nullptr;
-    ImageButton* ok_ = nullptr;
+    LabelButton* classCaption_ = nullptr;
+    SkinStepper* class_ = nullptr;  // wraps around the class table
+    LabelButton* typeCaption_ = nullptr;
+    SkinStepper* type_ = nullptr;  // wraps around the type table
 };
 
 }  // namespace sockwright

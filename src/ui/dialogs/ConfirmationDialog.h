@@ -1,18 +1,17 @@
 #pragma once
 
-#include <QDialog>
 #include <QSize>
+
+#include "ui/dialogs/SkinnedDialog.h"
 
 class QLabel;
 
 namespace sockwright {
 
-class ImageButton;
-
 // The program's own message box: a caption, a message on black that wraps at word boundaries,
 // Cancel on the left and OK on the right. It asks before an action (OK goes ahead) and tells why
 // an action is refused (the answer is then ignored). Escape and the close box answer Cancel.
-class ConfirmationDialog : public QDialog {
+class ConfirmationDialog : public SkinnedDialog {
     Q_OBJECT
   public:
     static inline const QString kDefaultCaption = QStringLiteral("Confirmation");
@@ -32,21 +31,14 @@ class ConfirmationDialog : public QDialog {
     void setMessage(const QString& message);
 
     QLabel& messageLabel() const { return *message_; }
-    ImageButton& okButton() const { return *ok_; }
-    ImageButton& cancelButton() const { return *cancel_; }
 
     // Controls by object name: "message", "ok", "cancel".
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void placeControls();
 
     QSize messageArea_;  // pixels
     QLabel* message_;
-    ImageButton* ok_;
-    ImageButton* cancel_;
 };
 
 }  // namespace sockwright

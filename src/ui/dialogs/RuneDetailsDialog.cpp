@@ -1,11 +1,11 @@
 #include "ui/dialogs/RuneDetailsDialog.h"
 
-#include <QKeySequence>
 #include <QStringList>
 #include <algorithm>
 
 #include "engine/RunewordDetails.h"
 #include "model/Rune.h"
+#include "ui/dialogs/SkinnedDialogParts.h"
 #include "ui/skin/DetailTextButton.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"
@@ -43,11 +43,11 @@ QSize detailsArea(const QString& text) {
 
 RuneDetailsDialog::RuneDetailsDialog(const Rune& rune, const QPixmap* highlightedImage,
                                      QWidget* parent)
-    : SkinnedSelectionDialog(QStringLiteral("Rune Details"), Buttons::OkOnly, parent) {
-    auto* name = new LabelButton(
-        QStringLiteral("%1 (%2)").arg(fromLocalBytes(rune.name)).arg(rune.number), this);
-    name->setObjectName(QStringLiteral("nameLabel"));
-    name->setShortcut(QKeySequence());  // a '&' in the name is no mnemonic
+    : SkinnedSelectionDialog(QStringLiteral("Rune Details"), Buttons::Ok, parent) {
+    // One arg() for both, so that a "%2" in the name stays part of the name.
+    auto* name = makeSkinLabel(
+        this, QStringLiteral("nameLabel"),
+        QStringLiteral("%1 (%2)").arg(fromLocalBytes(rune.name), QString::number(rune.number)));
     name->setPointSize(textSize::kRuneName);
 
     // The picture is a button only to be drawn like the others; it does nothing.
@@ -67,7 +67,7 @@ RuneDetailsDialog::RuneDetailsDialog(const Rune& rune, const QPixmap* highlighte
     const QSize levelSize = skinTextSize(level->text(), kLevelSize);
     const QSize detailsSize = detailsArea(details->text());
     const QSize picture = image->image().isNull() ? kRunePicture : image->sizeHint();
-    const QSize ok = okSize();
+    const QSize ok = okButton().size();
     const int inner =
         std::max({nameSize.width(), levelSize.width(), detailsSize.width(), picture.width()}) +
         2 * kTextPadding;

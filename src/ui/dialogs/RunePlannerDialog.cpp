@@ -13,7 +13,6 @@
 #include "ui/dialogs/SkinLineEdit.h"
 #include "ui/dialogs/SkinnedDialogParts.h"
 #include "ui/skin/DetailTextButton.h"
-#include "ui/skin/DialogSkin.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"
 #include "ui/skin/LocalText.h"
@@ -104,7 +103,7 @@ RunePlannerDialog::RunePlannerDialog(const AccountList& accounts,
                                      std::shared_ptr<const RunewordList> runewords,
                                      const RuneTable& runeTable, const RuneImages& runeImages,
                                      QWidget* parent)
-    : QDialog(parent, kDialogWindowFlags),
+    : SkinnedDialog(kTitle, kWhite, parent),
       accounts_(accounts),
       runewords_(std::move(runewords)),
       runeTable_(runeTable),
@@ -112,8 +111,6 @@ RunePlannerDialog::RunePlannerDialog(const AccountList& accounts,
       character_(accounts.currentAccount() ? &accounts.currentCharacterRecord() : nullptr),
       search_(character_ && runewords_ ? plannedRunewords(*character_, *runewords_)
                                        : std::vector<const Runeword*>{}) {
-    setWindowTitle(kTitle);
-    DialogSkin::apply(*this, kWhite);
     createControls();
     placeControls();
     connectCommands();
@@ -165,7 +162,7 @@ void RunePlannerDialog::createControls() {
     runeword_->properties().setWrapping(true);
     whoHeading_ = makeHeading("whoCanMakeHeading", QStringLiteral("WHO CAN MAKE THIS"));
     who_ = makeList("whoCanMake", 0);
-    ok_ = makeFaceButton(this, QStringLiteral("ok"), QStringLiteral("OK"), "OK");
+    addButtons(Buttons::Ok);
 }
 
 void RunePlannerDialog::placeControls() {
@@ -215,9 +212,9 @@ void RunePlannerDialog::placeControls() {
     const int whoLeft = kMargin + kDetailsWidth + kGap;
     listFrame(whoLeft, kDetailsRow, detailsRight - whoLeft, kWhoRows, whoHeading_, who_);
 
-    const QSize ok = ok_->sizeHint();
+    const QSize ok = okButton().size();
     const int bottom = kDetailsRow + kDetailsHeight + kGap;
-    place(*ok_, kWidth - kMargin - ok.width(), bottom, ok.width(), ok.height());
+    place(okButton(), kWidth - kMargin - ok.width(), bottom, ok.width(), ok.height());
     setFixedSize(kWidth, bottom + ok.height() + kMargin);
 }
 
@@ -233,7 +230,6 @@ void RunePlannerDialog::connectCommands() {
     });
     connect(who_, &PlannerList::rowChosen, this, &RunePlannerDialog::chooseCharacter);
     connect(findBox_, &QLineEdit::textChanged, this, &RunePlannerDialog::showFound);
-    connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
 
     connect(runeword_, &RunewordView::runeDetailsRequested, this,
             &RunePlannerDialog::runeDetailsRequested);
@@ -387,8 +383,7 @@ void RunePlannerDialog::keyPressEvent(QKeyEvent* event) {
             return;
         }
     }
-    if (pressOnEnter(*this, *event, *ok_)) return;
-    QDialog::keyPressEvent(event);  // Escape closes
+    SkinnedDialog::keyPressEvent(event);
 }
 
 void RunePlannerDialog::paintEvent(QPaintEvent*) {

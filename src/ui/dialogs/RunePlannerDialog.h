@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDialog>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -12,12 +11,12 @@
 #include "model/AccountList.h"
 #include "model/RuneTable.h"
 #include "model/RunewordList.h"
+#include "ui/dialogs/SkinnedDialog.h"
 
 class QLineEdit;
 
 namespace sockwright {
 
-class ImageButton;
 class LabelButton;
 class PlannerList;
 class RunewordView;
@@ -29,7 +28,7 @@ struct RuneImages;
 // and every character on every account who could make it. The lists honour the character's
 // equipment and rune count filter. It changes nothing: a double click on a character (or Enter)
 // closes it with OK and that character chosen, for the caller to make current.
-class RunePlannerDialog : public QDialog {
+class RunePlannerDialog : public SkinnedDialog {
     Q_OBJECT
   public:
     static inline const QString kTitle = QStringLiteral("Rune Planner");
@@ -98,7 +97,6 @@ class RunePlannerDialog : public QDialog {
     PlannerList* found_ = nullptr;
     RunewordView* runeword_ = nullptr;
     PlannerList* who_ = nullptr;
-    ImageButton* ok_ = nullptr;
 };
 
 }  // namespace sockwright

@@ -1,26 +1,21 @@
 #include "ui/dialogs/SelectCharacterDialog.h"
 
-#include <QFontMetrics>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
+#include <string_view>
 
 #include "Texts.h"
 #include "model/AccountList.h"
-#include "model/CharacterClass.h"
-#include "model/CharacterType.h"
 #include "ui/DialogService.h"
 #include "ui/dialogs/CharacterDialog.h"
 #include "ui/dialogs/ConfirmationDialog.h"
 #include "ui/dialogs/NewAccountDialog.h"
 #include "ui/dialogs/SkinnedDialogParts.h"
 #include "ui/skin/CharacterCard.h"
-#include "ui/skin/DialogSkin.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"
 #include "ui/skin/LocalText.h"
 #include "ui/skin/SkinColours.h"
-#include "ui/skin/SkinFont.h"
 #include "ui/skin/SkinImages.h"
 
 namespace sockwright {
@@ -30,45 +25,10 @@ constexpr int kMargin = 10;
 constexpr int kGap = 10;
 constexpr int kCardGapDown = 6;
 constexpr int kLabelHeight = 20;
-// A card's text starts 75 pixels in and 20 down, one line every 16 pixels; its picture is drawn
-// one pixel in from the corner.
-constexpr int kCardTextLeft = 75;
-constexpr int kCardTextTop = 20;
-constexpr int kCardLineHeight = 16;
-constexpr int kCardTextMargin = 8;
-constexpr int kMinCardWidth = 290;
-constexpr int kMinCardHeight = 70;
-// Below the last line: the 3-pixel selection frame and a little air.
-constexpr int kCardFrameRoom = 6;
 constexpr int kCardColumns = 2;
 
 bool isSlot(int slot) {
     return slot >= 0 && slot < kCharacterSlots;
-}
-
-// Room for the widest lines a card draws (the longest class at level 99, and the type lines)
-// beside the tallest class picture.
-QSize cardSize(const ClassImages& classImages) {
-    const QFontMetrics metrics(skinFont(LabelButton::kDefaultPointSize));
-    int textWidth = 0;
-    for (const char* name : kCharacterClassNames) {
-        textWidth = std::max(
-            textWidth,
-            metrics.horizontalAdvance(QStringLiteral("LEVEL 99 %1").arg(QLatin1String(name))));
-    }
-    for (const char* name : kCharacterTypeNames) {
-        textWidth = std::max(
-            textWidth,
-            metrics.horizontalAdvance(QStringLiteral("%1 CHARACTER").arg(QLatin1String(name))));
-    }
-    int pictureHeight = 0;
-    for (const QPixmap& image : classImages.images)
-        pictureHeight = std::max(pictureHeight, image.height());
-    const int width = std::max(kMinCardWidth, kCardTextLeft + textWidth + kCardTextMargin);
-    const int height =
-        std::max({kMinCardHeight, pictureHeight + 6,
-                  kCardTextTop + 2 * kCardLineHeight + metrics.height() + kCardFrameRoom});
-    return {width, height};
 }
 
 QString confirmationMessage(const char* what, const std::string& name) {
@@ -81,29 +41,35 @@ QString confirmationMessage(const char* what, const std::string& name) {
 SelectCharacterDialog::SelectCharacterDialog(AccountList& accounts, const RealmList& realms,
                                              const ClassImages& classImages, DialogService& dialogs,
                                              QWidget* parent)
-    : QDialog(parent, kDialogWindowFlags), accounts_(accounts), realms_(realms), dialogs_(dialogs) {
-    setWindowTitle(QStringLiteral("Select Character"));
-    DialogSkin::apply(*this, kWhite);
+    : SkinnedDialog(QStringLiteral("Select Character"), kWhite, parent),
+      accounts_(accounts),
+      realms_(realms),
+      dialogs_(dialogs) {
     createControls(classImages);
-    placeControls(classImages);
+    placeControls();
 
     shownAccount_ = accounts_.currentAccount();
     if (accounts_.indexOf(shownAccount_) < 0) shownAccount_ = accounts_.head();
     selectedSlot_ = accounts_.currentCharacter();
     showAccount();
-    ok_->setFocus();
+    okButton().setFocus();
 }
 
 void SelectCharacterDialog::createControls(const ClassImages& classImages) {
-    auto* deleteAccountButton =
-        makeFaceButton(this, QStringLiteral("deleteAccount"), QStringLiteral("Delete"), "Delete");
-    auto* previousAccountButton =
-        makeFaceButton(this, QStringLiteral("previousAccount"), QStringLiteral("&Prev"), "Prev");
+    const auto button = [this](const char* name, const char* caption, std::string_view face,
+                               void (SelectCharacterDialog::*command)()) {
+        ImageButton* made = makeFaceButton(this, QLatin1String(name), QLatin1String(caption), face);
+        connect(made, &QAbstractButton::clicked, this, command);
+        return made;
+    };
+    deleteAccountButton_ =
+        button("deleteAccount", "Delete", "Delete", &SelectCharacterDialog::deleteAccount);
+    previousAccountButton_ =
+        button("previousAccount", "&Prev", "Prev", &SelectCharacterDialog::showPreviousAccount);
     accountLabel_ = makeSkinLabel(this, QStringLiteral("account"));
-    auto* nextAccountButton =
-        makeFaceButton(this, QStringLiteral("nextAccount"), QStringLiteral("Ne&xt"), "Next");
-    auto* newAccountButton =
-        makeFaceButton(this, QStringLiteral("newAccount"), QStringLiteral("New"), "New");
+    nextAccountButton_ =
+        button("nextAccount", "Ne&xt", "Next", &SelectCharacterDialog::showNextAccount);
+    newAccountButton_ = button("newAccount", "New", "New", &SelectCharacterDialog::newAccount);
 
     for (int slot = 0; slot < kCharacterSlots; ++slot) {
         auto* card = new CharacterCard(classImages, this);
@@ -113,57 +79,35 @@ void SelectCharacterDialog::createControls(const ClassImages& classImages) {
         cards_[static_cast<std::size_t>(slot)] = card;
     }
 
-    auto* newCharacterButton =
-        makeFaceButton(this, QStringLiteral("newCharacter"), QStringLiteral("&New"), "New");
-    auto* deleteCharacterButton = makeFaceButton(this, QStringLiteral("deleteCharacter"),
-                                                 QStringLiteral("&Delete"), "Delete");
-    auto* editCharacterButton =
-        makeFaceButton(this, QStringLiteral("editCharacter"), QStringLiteral("&Edit"), "Edit");
-    auto* cancel =
-        makeFaceButton(this, QStringLiteral("cancel"), QStringLiteral("Cancel"), "Cancel");
-    ok_ = makeFaceButton(this, QStringLiteral("ok"), QStringLiteral("OK"), "OK");
-
-    connect(deleteAccountButton, &QAbstractButton::clicked, this,
-            &SelectCharacterDialog::deleteAccount);
-    connect(previousAccountButton, &QAbstractButton::clicked, this,
-            &SelectCharacterDialog::showPreviousAccount);
-    connect(nextAccountButton, &QAbstractButton::clicked, this,
-            &SelectCharacterDialog::showNextAccount);
-    connect(newAccountButton, &QAbstractButton::clicked, this, &SelectCharacterDialog::newAccount);
-    connect(newCharacterButton, &QAbstractButton::clicked, this,
-            &SelectCharacterDialog::newCharacter);
-    connect(deleteCharacterButton, &QAbstractButton::clicked, this,
-            &SelectCharacterDialog::deleteCharacter);
-    connect(editCharacterButton, &QAbstractButton::clicked, this,
-            &SelectCharacterDialog::editCharacter);
-    connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
-    connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
+    newCharacterButton_ =
+        button("newCharacter", "&New", "New", &SelectCharacterDialog::newCharacter);
+    deleteCharacterButton_ =
+        button("deleteCharacter", "&Delete", "Delete", &SelectCharacterDialog::deleteCharacter);
+    editCharacterButton_ =
+        button("editCharacter", "&Edit", "Edit", &SelectCharacterDialog::editCharacter);
+    addButtons(Buttons::CancelThenOk);
 }
 
-void SelectCharacterDialog::placeControls(const ClassImages& classImages) {
-    const QSize card = cardSize(classImages);
+void SelectCharacterDialog::placeControls() {
+    const QSize card = cards_[0]->sizeHint();
     const int contentWidth = kCardColumns * card.width() + (kCardColumns - 1) * kGap;
-    const auto button = [this](const char* name) {
-        return findChild<ImageButton*>(QLatin1String(name));
-    };
 
     // The account row: Delete, Prev, the account, Next, New.
-    ImageButton* deleteAccountButton = button("deleteAccount");
-    ImageButton* previous = button("previousAccount");
-    ImageButton* next = button("nextAccount");
-    ImageButton* newAccountButton = button("newAccount");
-    const int topRow = std::max(deleteAccountButton->height(), newAccountButton->height());
+    ImageButton& deleteAccount = *deleteAccountButton_;
+    ImageButton& previous = *previousAccountButton_;
+    ImageButton& next = *nextAccountButton_;
+    ImageButton& newAccount = *newAccountButton_;
+    const int topRow = std::max(deleteAccount.height(), newAccount.height());
     const auto centreIn = [](QWidget& widget, int x, int top, int height) {
         widget.move(x, top + (height - widget.height()) / 2);
     };
-    centreIn(*deleteAccountButton, kMargin, kMargin, topRow);
-    centreIn(*previous, deleteAccountButton->geometry().right() + 1 + kGap, kMargin, topRow);
-    centreIn(*newAccountButton, kMargin + contentWidth - newAccountButton->width(), kMargin,
-             topRow);
-    centreIn(*next, newAccountButton->x() - kGap - next->width(), kMargin, topRow);
-    const int labelLeft = previous->geometry().right() + 1 + kGap;
+    centreIn(deleteAccount, kMargin, kMargin, topRow);
+    centreIn(previous, deleteAccount.geometry().right() + 1 + kGap, kMargin, topRow);
+    centreIn(newAccount, kMargin + contentWidth - newAccount.width(), kMargin, topRow);
+    centreIn(next, newAccount.x() - kGap - next.width(), kMargin, topRow);
+    const int labelLeft = previous.geometry().right() + 1 + kGap;
     accountLabel_->setGeometry(labelLeft, kMargin + (topRow - kLabelHeight) / 2 + 2,
-                               next->x() - kGap - labelLeft, kLabelHeight);
+                               next.x() - kGap - labelLeft, kLabelHeight);
 
     // Card k in row (k - 1) div 2, the odd ones on the left.
     const int cardsTop = kMargin + topRow + kGap;
@@ -178,17 +122,19 @@ void SelectCharacterDialog::placeControls(const ClassImages& classImages) {
     // The bottom row: New, Delete, Edit on the left; Cancel and OK on the right.
     const int rows = kCharacterSlots / kCardColumns;
     const int bottomTop = cardsTop + rows * card.height() + (rows - 1) * kCardGapDown + kGap;
-    int bottomRow = 0;
-    for (const char* name : {"newCharacter", "deleteCharacter", "editCharacter", "cancel", "ok"})
-        bottomRow = std::max(bottomRow, button(name)->height());
+    ImageButton& ok = okButton();
+    ImageButton& cancel = *cancelButton();
+    const std::array<ImageButton*, 3> left{newCharacterButton_, deleteCharacterButton_,
+                                           editCharacterButton_};
+    int bottomRow = std::max(ok.height(), cancel.height());
+    for (const ImageButton* button : left) bottomRow = std::max(bottomRow, button->height());
     int x = kMargin;
-    for (const char* name : {"newCharacter", "deleteCharacter", "editCharacter"}) {
-        centreIn(*button(name), x, bottomTop, bottomRow);
-        x += button(name)->width() + kGap;
+    for (ImageButton* button : left) {
+        centreIn(*button, x, bottomTop, bottomRow);
+        x += button->width() + kGap;
     }
-    centreIn(*ok_, kMargin + contentWidth - ok_->width(), bottomTop, bottomRow);
-    ImageButton* cancel = button("cancel");
-    centreIn(*cancel, ok_->x() - kGap - cancel->width(), bottomTop, bottomRow);
+    centreIn(ok, kMargin + contentWidth - ok.width(), bottomTop, bottomRow);
+    centreIn(cancel, ok.x() - kGap - cancel.width(), bottomTop, bottomRow);
 
     setFixedSize(contentWidth + 2 * kMargin, bottomTop + bottomRow + kMargin);
 }
@@ -350,11 +296,6 @@ bool SelectCharacterDialog::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void SelectCharacterDialog::keyPressEvent(QKeyEvent* event) {
-    if (pressOnEnter(*this, *event, *ok_)) return;
-    QDialog::keyPressEvent(event);  // Escape answers Cancel
 }
 
 }  // namespace sockwright

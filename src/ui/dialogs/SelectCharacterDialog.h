@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QDialog>
 #include <array>
 
 #include "model/Account.h"
 #include "model/RealmList.h"
+#include "ui/dialogs/SkinnedDialog.h"
 
 namespace sockwright {
 
@@ -20,7 +20,7 @@ struct ClassImages;
 // account list at once and stay when the dialog is cancelled; only the choice of the current
 // account and character waits for OK, when the caller reads shownAccount() and selectedSlot().
 // The Character, New Account and Confirmation dialogs it opens run through the dialog service.
-class SelectCharacterDialog : public QDialog {
+class SelectCharacterDialog : public SkinnedDialog {
     Q_OBJECT
   public:
     static inline const QString kCannotAddCharacter = QStringLiteral("Cannot Add Character");
@@ -55,11 +55,10 @@ class SelectCharacterDialog : public QDialog {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void createControls(const ClassImages& classImages);
-    void placeControls(const ClassImages& classImages);
+    void placeControls();
     void showAccount();
     void showAccount(Account* account);
     void redrawCard(int slot);
@@ -75,9 +74,15 @@ class SelectCharacterDialog : public QDialog {
     Account* shownAccount_ = nullptr;
     int selectedSlot_ = -1;
 
+    ImageButton* deleteAccountButton_ = nullptr;
+    ImageButton* previousAccountButton_ = nullptr;
     LabelButton* accountLabel_ = nullptr;
+    ImageButton* nextAccountButton_ = nullptr;
+    ImageButton* newAccountButton_ = nullptr;
     std::array<CharacterCard*, kCharacterSlots> cards_{};
-    ImageButton* ok_ = nullptr;
+    ImageButton* newCharacterButton_ = nullptr;
+    ImageButton* deleteCharacterButton_ = nullptr;
+    ImageButton* editCharacterButton_ = nullptr;
 };
 
 }  // namespace sockwright

@@ -89,7 +89,7 @@ const char* labelOf(const Place& place) {
 }  // namespace
 
 SelectEquipmentDialog::SelectEquipmentDialog(const SkinImages& images, QWidget* parent)
-    : SkinnedSelectionDialog(QStringLiteral("Select Equipment"), Buttons::OkAndCancel, parent),
+    : SkinnedSelectionDialog(QStringLiteral("Select Equipment"), Buttons::OkThenCancel, parent),
       types_(new MaskToggleGroup(this)) {
     QSize picture = kEquipmentPicture;
     for (const QPixmap& image : images.equipment.plain) picture = picture.expandedTo(image.size());
@@ -131,8 +131,8 @@ SelectEquipmentDialog::SelectEquipmentDialog(const SkinImages& images, QWidget* 
     const int ruleY = gridBottom + kRuleGap;
     addRule(QRect(kMargin, ruleY, width - 2 * kMargin, 1));
 
-    const QSize ok = okSize();
-    const QSize cancel = cancelSize();
+    const QSize ok = okButton().size();
+    const QSize cancel = cancelButton()->size();
     const int buttonsTop = ruleY + 1 + kRuleGap;
     const int buttonsHeight = std::max(ok.height(), cancel.height());
     const int okX = width - kMargin - ok.width();

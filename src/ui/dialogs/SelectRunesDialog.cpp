@@ -71,7 +71,7 @@ int choiceWidth(const LabelButton& label) {
 
 SelectRunesDialog::SelectRunesDialog(const RuneTable& runeTable, const SkinImages& images,
                                      QWidget* parent)
-    : SkinnedSelectionDialog(QStringLiteral("Select Runes"), Buttons::OkAndCancel, parent) {
+    : SkinnedSelectionDialog(QStringLiteral("Select Runes"), Buttons::OkThenCancel, parent) {
     buildGrid(runeTable, images);
     buildChoices();
 
@@ -207,8 +207,8 @@ void SelectRunesDialog::layOut(QSize runePicture) {
     placeLine(logicHeading_, logicChoices_, logicY);
 
     // The count line is as tall as its picture buttons; its labels sit in the middle.
-    const QSize cancel = cancelSize();
-    const QSize ok = okSize();
+    const QSize cancel = cancelButton()->size();
+    const QSize ok = okButton().size();
     const int countLineTop = logicY + labelHeight + kLineGap;
     const int countLineHeight = std::max({labelHeight, cancel.height(), ok.height()});
     const int countsRight =

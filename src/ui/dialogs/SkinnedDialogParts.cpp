@@ -1,6 +1,5 @@
 #include "ui/dialogs/SkinnedDialogParts.h"
 
-#include <QKeyEvent>
 #include <QKeySequence>
 
 #include "ui/skin/ImageButton.h"
@@ -29,19 +28,6 @@ void setLabelText(LabelButton& label, const QString& text) {
     label.setText(text);
     // setText takes the mnemonic of the text as the button's shortcut; a label has none.
     label.setShortcut(QKeySequence());
-}
-
-bool pressOnEnter(const QWidget& dialog, const QKeyEvent& event, QAbstractButton& ok) {
-    const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
-    const auto modifiers = event.modifiers() & ~Qt::KeypadModifier;
-    if (!enter || modifiers != Qt::NoModifier) return false;
-    auto* focused = qobject_cast<ImageButton*>(dialog.focusWidget());
-    if (focused != nullptr && focused->isEnabled()) {
-        focused->click();
-    } else {
-        ok.click();
-    }
-    return true;
 }
 
 }  // namespace sockwright

@@ -3,8 +3,6 @@
 #include <QString>
 #include <string_view>
 
-class QAbstractButton;
-class QKeyEvent;
 class QWidget;
 
 namespace sockwright {
@@ -23,9 +21,5 @@ ImageButton* makeFaceButton(QWidget* parent, const QString& objectName, const QS
 // keyboard shortcut, so a name holding '&' cannot steal a button's mnemonic.
 LabelButton* makeSkinLabel(QWidget* parent, const QString& objectName, const QString& text = {});
 void setLabelText(LabelButton& label, const QString& text);
-
-// Enter and Return press the picture button that has the focus, and OK anywhere else (an edit
-// field included). True when the key was one of them.
-bool pressOnEnter(const QWidget& dialog, const QKeyEvent& event, QAbstractButton& ok);
 
 }  // namespace sockwright

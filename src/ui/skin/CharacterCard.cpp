@@ -1,6 +1,8 @@
 #include "ui/skin/CharacterCard.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <string>
 
 #include "model/Account.h"
@@ -12,18 +14,58 @@
 #include "ui/skin/SkinFont.h"
 #include "ui/skin/SkinImageLoader.h"
 #include "ui/skin/SkinImages.h"
+#include "ui/skin/SkinTextSizes.h"
 
 namespace sockwright {
 
 namespace {
 
+// The text starts 75 pixels in and 20 down, one line every 16 pixels; the picture is drawn one
+// pixel in from the corner.
 constexpr int kTextLeft = 75;
 constexpr int kTextTop = 20;
 constexpr int kLineHeight = 16;
+constexpr int kTextMargin = 8;  // right of the widest line
 constexpr int kFramePixels = 3;
-constexpr int kFontSize = 110;
+// Below the last line: the selection frame and a little air.
+constexpr int kFrameRoom = 6;
+constexpr int kPictureRoom = 6;  // the tallest picture, one pixel down, and air below it
+constexpr int kFontSize = textSize::kLabel;
+constexpr QSize kLeastSize(290, 70);
+constexpr int kHighestLevel = 99;
+
+// "LEVEL 12 SORCERESS"; "?" for a class outside the table.
+QString levelLine(int level, int characterClass) {
+    const char* className =
+        isCharacterClass(characterClass) ? kCharacterClassNames[characterClass] : "?";
+    return QStringLiteral("LEVEL %1 %2").arg(level).arg(QLatin1String(className));
+}
+
+QString typeLine(int characterType) {
+    return QStringLiteral("%1 CHARACTER").arg(QLatin1String(kCharacterTypeNames[characterType]));
+}
 
 }  // namespace
+
+QSize CharacterCard::sizeHint() const {
+    // Room for the widest lines a card draws (the longest class at the highest level, and the type
+    // lines) beside the tallest class picture.
+    const QFontMetrics metrics(skinFont(kFontSize));
+    int textWidth = 0;
+    for (int characterClass = 0; characterClass < static_cast<int>(kCharacterClassNames.size());
+         ++characterClass)
+        textWidth = std::max(textWidth,
+                             metrics.horizontalAdvance(levelLine(kHighestLevel, characterClass)));
+    for (int type = 0; type < static_cast<int>(kCharacterTypeNames.size()); ++type)
+        textWidth = std::max(textWidth, metrics.horizontalAdvance(typeLine(type)));
+    int pictureHeight = 0;
+    for (const QPixmap& image : classImages_.images)
+        pictureHeight = std::max(pictureHeight, image.height());
+    const int width = std::max(kLeastSize.width(), kTextLeft + textWidth + kTextMargin);
+    const int height = std::max({kLeastSize.height(), pictureHeight + kPictureRoom,
+                                 kTextTop + 2 * kLineHeight + metrics.height() + kFrameRoom});
+    return {width, height};
+}
 
 CharacterCard::CharacterCard(const ClassImages& classImages, QWidget* parent)
     : QAbstractButton(parent), classImages_(classImages) {}
@@ -70,17 +112,12 @@ void CharacterCard::drawCharacter(QPainter& painter) const {
     drawLine(kOlive, fromLocalBytes(character->name));
 
     area.setTop(area.top() + kLineHeight);
-    const char* className = isCharacterClass(character->characterClass)
-                                ? kCharacterClassNames[character->characterClass]
-                                : "?";
-    drawLine(kWhite,
-             QStringLiteral("LEVEL %1 %2").arg(character->level).arg(QLatin1String(className)));
+    drawLine(kWhite, levelLine(character->level, character->characterClass));
 
     const std::int32_t type = character->characterType;
     if (type == kExpansionCharacter || type == kHardcoreCharacter) {
         area.setTop(area.top() + kLineHeight);
-        drawLine(type == kHardcoreCharacter ? kRed : kGreen,
-                 QStringLiteral("%1 CHARACTER").arg(QLatin1String(kCharacterTypeNames[type])));
+        drawLine(type == kHardcoreCharacter ? kRed : kGreen, typeLine(type));
     }
 }
 

@@ -14,6 +14,8 @@ struct Character;
 struct ClassImages;
 
 // One character slot of an account: picture, name, level and class, type; framed when selected.
+// Its size hint holds every character it can show: the longest class at level 99, every type
+// line and the tallest class picture.
 class CharacterCard : public QAbstractButton {
     Q_OBJECT
   public:
@@ -30,6 +32,7 @@ class CharacterCard : public QAbstractButton {
     // The portrait file of a character in an account, or nothing when a name could leave char/.
     static std::optional<std::filesystem::path> portraitPath(const Character& character,
                                                              const Account& account);
+    QSize sizeHint() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

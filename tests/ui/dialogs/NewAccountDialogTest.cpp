@@ -15,32 +15,6 @@ namespace {
 
 using namespace sockwright::testing;
 
-// The realm shown is looked up in the list with letter case ignored, and the steps wrap around;
-// a text in no entry steps to the first entry forward and to the last one backward. Entries that
-// differ only in letter case ("R1", "r1") do not hold the steps on the first of them.
-TEST(NewAccountDialogTest, RealmStepsWrapAndFindTheShownRealmIgnoringCase) {
-    // The realm set first, if any; the steps, '+' Next and '-' Prev; the realm shown after each.
-    const std::tuple<const char*, const char*, const char*> rows[] = {
-        {nullptr, "+++-", "r1 R2 R1 R2"},
-        {"r2", "-", "r1"},
-        {"nowhere", "+", "R1"},
-        {"nowhere", "-", "R2"},
-    };
-    const RealmList realms{"R1", "r1", "R2"};
-    const AccountList accounts;
-    for (const auto& [shown, steps, expected] : rows) {
-        NewAccountDialog dialog(realms, accounts);
-        auto& realm = findControl<QAbstractButton>(dialog, "realmValue");
-        if (shown) realm.setText(shown);
-        QStringList after;
-        for (const char* step = steps; *step; ++step) {
-            pressButton(dialog, *step == '+' ? "realmNext" : "realmPrev");
-            after << realm.text();
-        }
-        EXPECT_EQ(after.join(' '), expected);
-    }
-}
-
 // Enter copies the name as typed and the realm shown. It is refused, with the reason, while there
 // is no realm, and for an account of that name and realm (letter case ignored, an empty name
 // standing for "NoName").

@@ -155,7 +155,7 @@ TEST_F(SelectCharacterDialogTest, MnemonicsReachTheirCommands) {
         {1, Qt::Key_E, "Europe: Q&N c0 [Z]"},
         {1, Qt::Key_D, "Europe: Q&N [c0]"},
         {-1, Qt::Key_X, "ASSASSIN"},
-        {-1, Qt::Key_P, "PALADIN"},
+        {-1, Qt::Key_P, "WARLOCK"},
     };
     for (const auto& [first, key, expected] : rows) {
         SCOPED_TRACE(expected);

@@ -1,17 +1,15 @@
 // The dialogs of the skinned selection frame: Select Runes, Select Equipment and Rune Details.
 #include <gtest/gtest.h>
 
-#include <QFontMetrics>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <stdexcept>
 
-#include "model/FileContents.h"
-#include "model/RuneFileReader.h"
 #include "support/FindControl.h"
 #include "support/PixelCounting.h"
 #include "ui/WidgetInput.h"
+#include "ui/dialogs/DialogChecks.h"
 #include "ui/dialogs/RuneDetailsDialog.h"
 #include "ui/dialogs/SelectEquipmentDialog.h"
 #include "ui/dialogs/SelectRunesDialog.h"
@@ -28,57 +26,9 @@ namespace {
 
 using namespace sockwright::testing;
 
-RuneTable shippedRunes() {
-    const FileContents file = readWholeFile(std::string(SOCKWRIGHT_SHIPPED_DATA) + "/runes.txt");
-    EXPECT_EQ(file.status, FileReadStatus::Read);
-    return parseRuneFile(file.bytes);
-}
-
-// A picture object of its own for every entry, at the generated sizes.
-SkinImages solidSkinImages() {
-    SkinImages images;
-    const auto fill = [](auto& pictures, QSize size) {
-        for (QPixmap& picture : pictures) picture = solidPixmap(size, Qt::gray);
-    };
-    for (auto* runes : {&images.runes.plain, &images.runes.highlighted}) fill(*runes, {36, 36});
-    for (auto* kinds : {&images.equipment.plain, &images.equipment.highlighted})
-        fill(*kinds, {40, 80});
-    images.blanks = {solidPixmap({36, 36}, Qt::gray), solidPixmap({36, 36}, Qt::gray)};
-    return images;
-}
-
 // The very picture object expected, so that a button showing another's picture is caught.
 bool samePicture(const QPixmap& shown, const QPixmap& expected) {
     return !expected.isNull() && shown.cacheKey() == expected.cacheKey();
-}
-
-// Every control lies inside the dialog, clear of every other, with room for its picture (a toggle's
-// one pixel in) and for its text in the skin font; OK stands right of Cancel.
-void expectTidyLayout(const SkinnedSelectionDialog& dialog) {
-    const QList<QWidget*> controls = dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (qsizetype i = 0; i < controls.size(); ++i) {
-        const QWidget& a = *controls[i];
-        const std::string name = a.objectName().toStdString();
-        EXPECT_TRUE(!a.geometry().isEmpty() && dialog.rect().contains(a.geometry())) << name;
-        for (const QWidget* b : controls.sliced(i + 1))
-            EXPECT_FALSE(a.geometry().intersects(b->geometry()))
-                << name << " overlaps " << b->objectName().toStdString();
-        QSize needed;
-        if (const auto* button = qobject_cast<const ImageButton*>(&a))
-            needed = button->image().size();
-        if (const auto* toggle = qobject_cast<const RuneToggleButton*>(&a))
-            needed = toggle->currentImage().size() + QSize(2, 2);
-        const auto* label = qobject_cast<const LabelButton*>(&a);
-        if (label != nullptr || qobject_cast<const DetailTextButton*>(&a) != nullptr)
-            needed =
-                QFontMetrics(skinFont(label ? label->pointSize() : DetailTextButton::kPointSize))
-                    .boundingRect({}, Qt::AlignTop | Qt::AlignHCenter,
-                                  static_cast<const QAbstractButton&>(a).text())
-                    .size();
-        EXPECT_EQ(a.size().expandedTo(needed), a.size()) << name << " cuts its content";
-    }
-    const ImageButton* cancel = dialog.cancelButton();
-    EXPECT_TRUE(cancel == nullptr || dialog.okButton().x() > cancel->geometry().right());
 }
 
 template <typename Control = RuneToggleButton>
@@ -226,13 +176,16 @@ TEST_F(SelectEquipmentDialogTest, TypesFlipTheirBitAndGroupsSetOrClearTheirs) {
 }
 
 // Name and number, level, then each bonus with one line per comma-separated part; a text
-// missing from the rune file keeps its "?".
+// missing from the rune file keeps its "?". The name is taken as it is: a '&' in it is no
+// mnemonic, and a "%2" in it is not the number.
 TEST(RuneDetailsDialogTest, ShowsNameNumberLevelAndOneLinePerBonusPart) {
     const std::pair<Rune, const char*> cases[] = {
         {{7, 17, "X", "a,b,c,d", "R", "S"},
          "X (7)|REQUIRED LEVEL: 17|Weapons/a/b/c/d//Armour/R//Shields/S"},
         {{33, 1, "Zod", "?", "?", "?"},
          "Zod (33)|REQUIRED LEVEL: 1|Weapons/?//Armour/?//Shields/?"},
+        {{8, 2, "&Ral%2", "a", "b", "c"},
+         "&Ral%2 (8)|REQUIRED LEVEL: 2|Weapons/a//Armour/b//Shields/c"},
     };
     for (const auto& [rune, texts] : cases) {
         const RuneDetailsDialog dialog(rune, nullptr);
@@ -240,6 +193,7 @@ TEST(RuneDetailsDialogTest, ShowsNameNumberLevelAndOneLinePerBonusPart) {
         for (const char* name : {"nameLabel", "levelLabel", "details"})
             shown << findControl<QAbstractButton>(dialog, name).text().replace('\n', '/');
         EXPECT_EQ(shown.join('|'), texts);
+        EXPECT_TRUE(findControl<QAbstractButton>(dialog, "nameLabel").shortcut().isEmpty());
     }
 }
 
@@ -268,31 +222,6 @@ TEST(SelectionDialogsTest, LayoutKeepsEveryControlApartAndEveryTextWhole) {
     EXPECT_TRUE(grown.width() > first.width() && grown.height() > first.height());
     runes.set(13, Rune{13, 1, "Shaelmorgothrax"});
     expectTidyLayout(SelectRunesDialog(runes, images));
-}
-
-// Enter (either key) presses OK, or Cancel while Cancel has the focus; Escape cancels.
-TEST(SelectionDialogsTest, EnterPressesOkOrTheFocusedCancelAndEscapeCancels) {
-    const std::tuple<Qt::Key, Qt::KeyboardModifiers, bool, int> keys[] = {
-        {Qt::Key_Return, Qt::NoModifier, false, QDialog::Accepted},
-        {Qt::Key_Enter, Qt::KeypadModifier, false, QDialog::Accepted},
-        {Qt::Key_Return, Qt::NoModifier, true, QDialog::Rejected},
-        {Qt::Key_Escape, Qt::NoModifier, false, QDialog::Rejected}};
-    const auto expectKeys = [&keys](const auto& make) {
-        for (const auto& [key, modifiers, onCancel, result] : keys) {
-            auto dialog = make();  // a fresh dialog, the focus where it starts
-            if (onCancel && dialog.cancelButton() == nullptr) continue;
-            dialog.show();
-            dialog.setResult(-1);
-            if (onCancel) dialog.cancelButton()->setFocus();
-            QTest::keyClick(&dialog, key, modifiers);
-            EXPECT_EQ(dialog.result(), result) << dialog.windowTitle().toStdString() << key;
-        }
-    };
-    const RuneTable runes = shippedRunes();
-    const SkinImages images = solidSkinImages();
-    expectKeys([&] { return SelectRunesDialog(runes, images); });
-    expectKeys([&] { return SelectEquipmentDialog(images); });
-    expectKeys([&] { return RuneDetailsDialog(*runes.find(1), nullptr); });
 }
 
 }  // namespace

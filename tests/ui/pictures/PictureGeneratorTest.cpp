@@ -54,9 +54,9 @@ TEST(PictureGenerator, DrawsTheSamePixelsOnEveryRun) {
             << relative.string();
         ++compared;
     }
-    // 33 rune pairs, the blank pair, 19 equipment pairs, 7 classes, 18 faces, background, the
+    // 33 rune pairs, the blank pair, 19 equipment pairs, 8 classes, 18 faces, background, the
     // icon at 256, 32 and 16 pixels, and the resource list.
-    EXPECT_EQ(compared, 66 + 2 + 38 + 7 + 18 + 1 + 3 + 1);
+    EXPECT_EQ(compared, 66 + 2 + 38 + 8 + 18 + 1 + 3 + 1);
 }
 
 }  // namespace

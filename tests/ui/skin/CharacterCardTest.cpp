@@ -68,6 +68,26 @@ TEST_F(CharacterCardTest, ClassPictureThenNameAndLevelThenTheTypeLineInItsColour
     }
 }
 
+// At its size hint a card holds every character it can show: the longest class at the highest
+// level with a type line and the tallest class picture, all clear of the selection frame.
+TEST_F(CharacterCardTest, SizeHintHoldsTheWidestLinesAndTheTallestPicture) {
+    classImages.images[2] = solidPixmap({60, 120}, kClassColour);
+    card.resize(card.sizeHint());
+    character.name = "A";
+    character.level = 99;
+    character.characterType = kHardcoreCharacter;
+    const int w = card.width();
+    const int h = card.height();
+    for (std::size_t c = 0; c < classImages.images.size(); ++c) {
+        SCOPED_TRACE(c);
+        character.characterClass = static_cast<int>(c);
+        const QImage image = render(card);
+        EXPECT_EQ(countPixels(image, isInk, {w - 3, 0, 3, h}) +
+                      countPixels(image, isInk, {0, h - 3, w, 3}),
+                  0);
+    }
+}
+
 TEST_F(CharacterCardTest, PortraitReplacesTheClassPictureAndNeverComesFromOutsideCharFolder) {
     const TempFolder folder;
     writeBitmap(folder.path() / "char/TAL RASHADEFAULTUSEast.bmp", {40, 30}, Qt::magenta);
