@@ -75,11 +75,15 @@ void HttpExchange::fail(QAbstractSocket::SocketError error) {
     end(false);
 }
 
-void HttpExchange::end(bool received) {
-    if (!running_) return;
+void HttpExchange::cancel() {
     running_ = false;
     idle_.stop();
     socket_.abort();
+}
+
+void HttpExchange::end(bool received) {
+    if (!running_) return;
+    cancel();
     emit finished(received);
 }
 
