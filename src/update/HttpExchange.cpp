@@ -1,6 +1,5 @@
 #include "update/HttpExchange.h"
 
-#include <QEventLoop>
 #include <array>
 #include <cstdio>
 
@@ -36,19 +35,6 @@ void HttpExchange::start(const std::string& wireBytes, Receiver receiver) {
     idle_.start(server_.idleTimeout);
     socket_.connectToHost(server_.host, server_.port, QIODevice::ReadWrite,
                           QAbstractSocket::IPv4Protocol);
-}
-
-bool HttpExchange::runToEnd(const std::string& wireBytes, Receiver receiver) {
-    bool received = false;
-    QEventLoop loop;
-    const auto connection = connect(this, &HttpExchange::finished, &loop, [&](bool result) {
-        received = result;
-        loop.quit();
-    });
-    start(wireBytes, std::move(receiver));
-    if (running_) loop.exec(QEventLoop::ExcludeUserInputEvents);
-    disconnect(connection);
-    return received;
 }
 
 void HttpExchange::receive() {

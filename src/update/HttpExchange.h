@@ -31,10 +31,6 @@ class HttpExchange : public QObject {
     // Drops the connection of a running exchange; finished() is not emitted.
     void cancel();
 
-    // Runs the exchange to its end while the caller waits: the window still paints but takes no
-    // input. True when the server closed the connection without a failure.
-    bool runToEnd(const std::string& wireBytes, Receiver receiver);
-
   signals:
     // `received`: the answer was read to its end (the server closed the connection, or the
     // receiver had enough); false for a failed connection, a receive error or a time-out.
