@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -18,7 +17,6 @@
 #include "engine/RunePlanner.h"
 #include "engine/RunewordFilter.h"
 #include "model/RuneDataLoader.h"
-#include "model/RunewordFileReader.h"
 #include "model/SettingsFile.h"
 #include "ui/DialogMessageSink.h"
 #include "ui/DialogService.h"
@@ -26,6 +24,7 @@
 #include "ui/RunewordListBox.h"
 #include "ui/RunewordListModel.h"
 #include "ui/RunewordView.h"
+#include "ui/UpdateFlow.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/AboutTextDialog.h"
 #include "ui/dialogs/RunePlannerDialog.h"
@@ -33,7 +32,6 @@
 #include "ui/dialogs/SelectEquipmentDialog.h"
 #include "ui/dialogs/SelectRunesDialog.h"
 #include "ui/dialogs/SkinnedDialogParts.h"
-#include "ui/dialogs/UpdateDialog.h"
 #include "ui/skin/BuiltInImages.h"
 #include "ui/skin/DialogSkin.h"
 #include "ui/skin/ImageButton.h"
@@ -44,9 +42,6 @@
 #include "ui/skin/SkinImageLoader.h"
 #include "ui/skin/SkinStyleSheets.h"
 #include "ui/skin/SkinTextSizes.h"
-#include "update/InstallationIdStore.h"
-#include "update/RunewordDownload.h"
-#include "update/VersionText.h"
 
 namespace sockwright {
 namespace {
@@ -74,6 +69,7 @@ bool listsTheSame(const Character& one, const Character& other) {
 MainWindow::MainWindow(DialogService& dialogs, QWidget* parent)
     : QDialog(parent, kDialogWindowFlags),
       dialogs_(dialogs),
+      updateFlow_(new UpdateFlow(state_, dialogs, *this)),
       model_(new RunewordListModel(state_.runeTable, this)) {
     setWindowTitle(kTitle);
     setFixedSize(layout::kClientWidth, layout::kClientHeight);
@@ -109,7 +105,7 @@ bool MainWindow::initialise() {
     connect(list_, &RunewordListBox::selectionReported, this, &MainWindow::showSelectedRuneword);
     refreshRunewordList();
 
-    if (state_.settings.checkForUpdates) startUpdateCheck();
+    updateFlow_->startCheck();
     return true;
 }
 
@@ -199,7 +195,17 @@ void MainWindow::connectCommands() {
     connect(selectRunes_, &QAbstractButton::clicked, this, &MainWindow::selectRunes);
     connect(selectEquipment_, &QAbstractButton::clicked, this, &MainWindow::selectEquipment);
     connect(selectCharacter_, &QAbstractButton::clicked, this, &MainWindow::selectCharacter);
-    connect(update_, &QAbstractButton::clicked, this, &MainWindow::runUpdate);
+    connect(update_, &QAbstractButton::clicked, updateFlow_, &UpdateFlow::run);
+    connect(updateFlow_, &UpdateFlow::updateOffered, this, [this] {
+        update_->show();
+        update_->setEnabled(true);
+        update_->update();
+    });
+    connect(updateFlow_, &UpdateFlow::runewordsReloaded, this, &MainWindow::refreshRunewordList);
+    // The program cannot go on without its runewords: it ends at once, and the settings file is
+    // not written, as when the data cannot be read at start-up.
+    connect(updateFlow_, &UpdateFlow::runewordsUnloadable, this,
+            [this] { done(QDialog::Rejected); });
     connect(plan_, &QAbstractButton::clicked, this, [this] { openPlanner(); });
     connect(whoCanMakeEntry_, &QAction::triggered, this, [this] {
         if (const Runeword* runeword = list_->selectedRuneword()) openPlanner(runeword);
@@ -260,70 +266,8 @@ void MainWindow::remindOfMissingFont() {
     }
 }
 
-void MainWindow::startUpdateCheck() {
-    const std::optional<std::string> id = InstallationIdStore().installationId();
-    if (!id) return;  // no id could be made: the server is not asked
-    updateCheck_ = new UpdateCheck(updateServer_, this);
-    connect(updateCheck_, &UpdateCheck::versionsFound, this, &MainWindow::updateNoticeReceived);
-    updateCheck_->start(*id);
-}
-
-void MainWindow::updateNoticeReceived(const ServerVersions& versions) {
-    const auto offerUpdate = [this](bool& flag) {
-        update_->show();
-        update_->setEnabled(true);
-        update_->update();
-        flag = true;
-    };
-    if (isNewer(versions.program, state_.settings.programVersion))
-        offerUpdate(newProgramAvailable_);
-    if (isNewer(versions.runewords, state_.runeDataVersion)) offerUpdate(newRunewordsAvailable_);
-}
-
-void MainWindow::runUpdate() {
-    UpdateDialog dialog(this);
-    dialog.setCaption(QStringLiteral("Sockwright Update"));
-    if (newProgramAvailable_) {
-        dialog.setMessage(fromLocalBytes(text(TextNewProgramVersion)));
-        if (dialogs_.runDialog(dialog) == QDialog::Accepted) openHomePage();
-        return;
-    }
-    if (!newRunewordsAvailable_) return;
-    dialog.setMessage(fromLocalBytes(text(TextNewRunewords)));
-    if (dialogs_.runDialog(dialog) != QDialog::Accepted) return;
-    downloadRunewords(dialog);
-}
-
-void MainWindow::downloadRunewords(UpdateDialog& dialog) {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const RunewordDownloadResult download =
-        sockwright::downloadRunewords(updateServer_, state_.dataFolder, state_.runeTable);
-    QGuiApplication::restoreOverrideCursor();
-
-    if (!download.stored) {
-        std::fprintf(stderr, "runeword download: %s\n", download.reason.c_str());
-        dialog.setMessage(fromLocalBytes(text(TextRunewordDownloadFailed)));
-        if (dialogs_.runDialog(dialog) == QDialog::Accepted) openHomePage();
-        return;
-    }
-    dialog.setMessage(fromLocalBytes(text(TextRunewordsUpdated)));
-    dialogs_.runDialog(dialog);
-
-    DialogMessageSink messages(dialogs_, this);
-    switch (loadRunewords(state_, messages)) {
-        case RunewordLoadResult::Loaded:
-            refreshRunewordList();
-            return;
-        case RunewordLoadResult::Failed:
-            dialog.setMessage(fromLocalBytes(text(TextRunewordReloadFailed)));
-            dialogs_.runDialog(dialog);
-            break;
-        case RunewordLoadResult::Corrupt:  // its message has been shown
-            break;
-    }
-    // The program cannot go on without its runewords: it ends at once, and the settings file
-    // is not written, as when the data cannot be read at start-up.
-    done(QDialog::Rejected);
+void MainWindow::setUpdateServer(const UpdateServer& server) {
+    updateFlow_->setServer(server);
 }
 
 void MainWindow::refreshRunewordList() {

@@ -6,7 +6,6 @@
 
 #include "model/ProgramState.h"
 #include "ui/skin/SkinImages.h"
-#include "update/UpdateCheck.h"
 #include "update/UpdateServer.h"
 
 class QAction;
@@ -20,7 +19,7 @@ class LabelButton;
 class RunewordListBox;
 class RunewordListModel;
 class RunewordView;
-class UpdateDialog;
+class UpdateFlow;
 
 // The program's one top-level window: the runeword list of the current character, the details
 // of the selected runeword and the commands that change the selection. It owns the program's
@@ -66,15 +65,10 @@ class MainWindow : public QDialog {
     void showAboutTextDialog();
     void showAboutDialog();
 
-    // Where the update check and the download go; set before initialise().
-    void setUpdateServer(const UpdateServer& server) { updateServer_ = server; }
-    // The check that initialise() started, or nullptr when updates are not checked.
-    const UpdateCheck* updateCheck() const { return updateCheck_; }
-    // The check's answer: the Update button appears when the server has something newer.
-    void updateNoticeReceived(const ServerVersions& versions);
-    // The Update button: offers the home page for a newer program, otherwise downloads, stores
-    // and loads newer runeword data.
-    void runUpdate();
+    // Where the update check and the download go; set before initialise() for the check.
+    void setUpdateServer(const UpdateServer& server);
+    // The check at start-up and what the Update button does.
+    UpdateFlow& updateFlow() { return *updateFlow_; }
 
     // OK: saves the settings, then ends the dialog.
     void accept() override;
@@ -110,8 +104,6 @@ class MainWindow : public QDialog {
     void setButtonFaces();
     void setLabels();
     void remindOfMissingFont();
-    void startUpdateCheck();
-    void downloadRunewords(UpdateDialog& dialog);
     void saveSettingsOrTell();
 
     DialogService& dialogs_;
@@ -139,10 +131,7 @@ class MainWindow : public QDialog {
     LabelButton* characterLine_ = nullptr;
     ImageButton* update_ = nullptr;
 
-    UpdateServer updateServer_;
-    UpdateCheck* updateCheck_ = nullptr;
-    bool newProgramAvailable_ = false;
-    bool newRunewordsAvailable_ = false;
+    UpdateFlow* updateFlow_;
 
     RunewordListModel* model_ = nullptr;
     QMenu* windowMenu_ = nullptr;

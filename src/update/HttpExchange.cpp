@@ -1,6 +1,5 @@
 #include "update/HttpExchange.h"
 
-#include <QEventLoop>
 #include <array>
 #include <cstdio>
 
@@ -38,19 +37,6 @@ void HttpExchange::start(const std::string& wireBytes, Receiver receiver) {
                           QAbstractSocket::IPv4Protocol);
 }
 
-bool HttpExchange::runToEnd(const std::string& wireBytes, Receiver receiver) {
-    bool received = false;
-    QEventLoop loop;
-    const auto connection = connect(this, &HttpExchange::finished, &loop, [&](bool result) {
-        received = result;
-        loop.quit();
-    });
-    start(wireBytes, std::move(receiver));
-    if (running_) loop.exec(QEventLoop::ExcludeUserInputEvents);
-    disconnect(connection);
-    return received;
-}
-
 void HttpExchange::receive() {
     if (!running_) return;
     std::array<char, kChunkSize> chunk;
@@ -75,11 +61,15 @@ void HttpExchange::fail(QAbstractSocket::SocketError error) {
     end(false);
 }
 
-void HttpExchange::end(bool received) {
-    if (!running_) return;
+void HttpExchange::cancel() {
     running_ = false;
     idle_.stop();
     socket_.abort();
+}
+
+void HttpExchange::end(bool received) {
+    if (!running_) return;
+    cancel();
     emit finished(received);
 }
 

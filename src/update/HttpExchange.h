@@ -22,13 +22,14 @@ class HttpExchange : public QObject {
     using Receiver = std::function<bool(std::string_view bytes)>;
 
     explicit HttpExchange(const UpdateServer& server, QObject* parent = nullptr);
+    // A running exchange ends silently, before its members go: the socket's own destruction
+    // would otherwise report the connection's end to a half-destroyed exchange.
+    ~HttpExchange() override { cancel(); }
 
     void start(const std::string& wireBytes, Receiver receiver);
     bool running() const { return running_; }
-
-    // Runs the exchange to its end while the caller waits: the window still paints but takes no
-    // input. True when the server closed the connection without a failure.
-    bool runToEnd(const std::string& wireBytes, Receiver receiver);
+    // Drops the connection of a running exchange; finished() is not emitted.
+    void cancel();
 
   signals:
     // `received`: the answer was read to its end (the server closed the connection, or the

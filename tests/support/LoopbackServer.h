@@ -116,8 +116,11 @@ class LoopbackServer {
     void answer(int connection, const ScriptedReply& reply) {
         const int on = 1;
         ::setsockopt(connection, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+        // A client that has gone, or the server's end, stops the rest of a slow answer.
         for (const std::string& segment : reply.segments) {
-            ::send(connection, segment.data(), segment.size(), MSG_NOSIGNAL);
+            if (stopping_ || ::send(connection, segment.data(), segment.size(), MSG_NOSIGNAL) < 0) {
+                break;
+            }
             std::this_thread::sleep_for(reply.pause);
         }
         if (reply.ending == ScriptedReply::Ending::Reset) {

@@ -1,30 +1,48 @@
-// The update flow as a user meets it: the check at start-up, the Update button, the boxes it
-// opens and what a download does to the list, against a scripted server on loopback.
+// The update flow as a user meets it: the check, the offer, the boxes the Update button opens
+// and what a download does, against a scripted server on loopback. The flow runs beside a plain
+// dialog with a button and a field that tell whether the window took input; one test runs it in
+// the main window, for what the window itself does.
 #include <gtest/gtest.h>
 
+#include <QCursor>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "MainWindowTest.h"
 #include "Texts.h"
 #include "model/FileContents.h"
+#include "model/RuneDataLoader.h"
 #include "support/LoopbackServer.h"
+#include "support/RecordingMessageSink.h"
+#include "ui/UpdateFlow.h"
 #include "ui/skin/LocalText.h"
 
 namespace sockwright {
 namespace {
 
-using testing::listedNames;
 using testing::LoopbackServer;
-using testing::pressOk;
 using testing::ScriptedReply;
 
+const std::string kHeader = "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n";
+// The shipped program is 1.1.3 and its runeword data 1.0.0.
+const ServerVersions kNewerRunewords{{1, 1, 3}, {1, 0, 1}};
+
 ScriptedReply answer(const std::string& body) {
-    return {{"HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n" + body}};
+    return {{kHeader + body}};
+}
+
+UpdateServer at(const LoopbackServer& server) {
+    return {QStringLiteral("127.0.0.1"), server.port(), std::chrono::seconds(5)};
 }
 
 QString textOf(int id) {
@@ -35,136 +53,157 @@ std::string runewordFile() {
     return readWholeFile("data/runewords.txt").bytes;
 }
 
+// The shipped runeword file at version 1.0.1, with Steel renamed.
+std::string newRunewordFile() {
+    std::string file = runewordFile();
+    file.replace(0, file.find('\n'), "1.0.1");
+    file.replace(file.find("\nSteel\n"), 7, "\nSteel II\n");
+    return file;
+}
+
 class UpdateFlowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, userSettings.path());
+        testing::RecordingMessageSink messages;
+        ASSERT_EQ(loadRuneData(state, messages), RuneDataLoadResult::Loaded);
+        flow.setServer(testing::noUpdateServer());
+        window.show();
     }
 
-    // A window started against the server, once its update check has ended.
-    std::unique_ptr<MainWindow> start(const LoopbackServer& server) {
-        auto window = std::make_unique<MainWindow>(dialogs);
-        window->setUpdateServer(
-            {QStringLiteral("127.0.0.1"), server.port(), std::chrono::seconds(5)});
-        EXPECT_TRUE(window->initialise());
-        window->show();
-        const UpdateCheck* check = window->updateCheck();
-        for (int waited = 0; check != nullptr && check->running() && waited < 5000; waited += 10) {
-            QTest::qWait(10);
-        }
-        return window;
-    }
-    static ImageButton& updateButton(const MainWindow& window) {
-        return testing::findControl<ImageButton>(window, "update");
+    // The Update button's press, and the download it starts run to its end.
+    void press() {
+        flow.run();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !flow.downloading(); }, 10000));
     }
 
     QTemporaryDir userSettings;
     testing::RuntimeFolder runtime;
+    ProgramState state;
     testing::RecordingDialogService dialogs;
+    QDialog window;
+    QPushButton* button = new QPushButton(QStringLiteral("&Go"), &window);
+    QLineEdit* field = new QLineEdit(&window);
+    UpdateFlow flow{state, dialogs, window};
 };
 
-// The shipped program is 1.1.3 and its runeword data 1.0.0.
-TEST_F(UpdateFlowTest, TheButtonAppearsOnlyForSomethingNewer) {
-    const struct {
-        const char* program;
-        const char* runewords;
-        bool shown;
-    } cases[] = {{"1.1.4", "1.0.0", true}, {"1.1.3", "1.0.1", true}, {"1.1.3", "1.0.0", false}};
-    for (const auto& c : cases) {
-        const LoopbackServer server({answer(c.program), answer(c.runewords)});
-        const auto window = start(server);
-        EXPECT_EQ(updateButton(*window).isVisible(), c.shown) << c.program << " " << c.runewords;
-        EXPECT_EQ(updateButton(*window).isEnabled(), c.shown);
-    }
+TEST_F(UpdateFlowTest, OnlySomethingNewerIsOffered) {
+    QSignalSpy offered(&flow, &UpdateFlow::updateOffered);
+    flow.versionsFound({{1, 1, 3}, {1, 0, 0}});
+    EXPECT_EQ(offered.count(), 0);
+    flow.versionsFound({{1, 1, 4}, {1, 0, 0}});
+    flow.versionsFound(kNewerRunewords);
+    EXPECT_EQ(offered.count(), 2);
 }
 
 TEST_F(UpdateFlowTest, ANewerProgramOffersTheHomePageOnlyAndAgainOnEveryPress) {
-    const LoopbackServer server({answer("2.0.0"), answer("9.0.0")});
-    const auto window = start(server);
-    for (int press = 0; press < 2; ++press) updateButton(*window).click();
+    flow.versionsFound({{2, 0, 0}, {9, 0, 0}});
+    for (int press = 0; press < 2; ++press) flow.run();
+    EXPECT_FALSE(flow.downloading());
     EXPECT_EQ(dialogs.titles, QStringList(2, QStringLiteral("Sockwright Update")));
     EXPECT_EQ(dialogs.confirmations, QStringList(2, textOf(TextNewProgramVersion)));
     EXPECT_EQ(dialogs.links, QStringList(2, textOf(TextHomePage)));
-    EXPECT_EQ(server.connections(), 2);  // nothing was downloaded
 }
 
-TEST_F(UpdateFlowTest, NewerRunewordsAreDownloadedStoredAndListedOnEveryPress) {
-    // The new data renames a runeword the default character lists.
-    std::string newFile = runewordFile();
-    newFile.replace(0, newFile.find('\n'), "1.0.1");
-    newFile.replace(newFile.find("\nSteel\n"), 7, "\nSteel II\n");
-    const LoopbackServer server(
-        {answer("1.1.3"), answer("1.0.1"), answer(newFile), answer(newFile)});
-    const auto window = start(server);
-    ASSERT_TRUE(listedNames(*window).contains("Steel"));
+TEST_F(UpdateFlowTest, NewerRunewordsAreDownloadedStoredAndLoadedOnEveryPress) {
+    const std::string newFile = newRunewordFile();
+    const LoopbackServer server({answer(newFile), answer(newFile)});
+    flow.setServer(at(server));
+    QSignalSpy reloaded(&flow, &UpdateFlow::runewordsReloaded);
+    flow.versionsFound(kNewerRunewords);
 
-    dialogs.answer = pressOk;
-    updateButton(*window).click();
+    press();
     EXPECT_EQ(dialogs.confirmations,
               (QStringList{textOf(TextNewRunewords), textOf(TextRunewordsUpdated)}));
     EXPECT_TRUE(runewordFile() == newFile);
-    EXPECT_EQ(window->state().runeDataVersion, (VersionTriple{1, 0, 1}));
-    const QStringList listed = listedNames(*window);
-    EXPECT_TRUE(listed.contains("Steel II"));
-    EXPECT_FALSE(listed.contains("Steel"));
+    EXPECT_EQ(state.runeDataVersion, (VersionTriple{1, 0, 1}));
+    EXPECT_EQ(reloaded.count(), 1);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(dialogs.links.isEmpty());
 
     // The offer stays: a second press downloads again.
-    updateButton(*window).click();
-    EXPECT_EQ(server.connections(), 4);
-    EXPECT_EQ(dialogs.confirmations.size(), 4);
+    press();
+    EXPECT_EQ(server.connections(), 2);
+    EXPECT_EQ(reloaded.count(), 2);
 }
 
-TEST_F(UpdateFlowTest, AFailedDownloadSaysSoOffersTheHomePageAndKeepsTheFile) {
+// Why it failed is for developers only: nothing is written to the error stream.
+TEST_F(UpdateFlowTest, AFailedDownloadSaysSoOffersTheHomePageAndKeepsTheData) {
     const std::string before = runewordFile();
-    const LoopbackServer server({answer("1.1.3"),
-                                 answer("1.0.1"),
-                                 {{"HTTP/1.0 404 Not Found\r\n\r\n<html>Not Found</html>\n"}}});
-    const auto window = start(server);
-    const QStringList listedBefore = listedNames(*window);
+    const LoopbackServer server({{{"HTTP/1.0 404 Not Found\r\n\r\n<html>Not Found</html>\n"}}});
+    flow.setServer(at(server));
+    QSignalSpy reloaded(&flow, &UpdateFlow::runewordsReloaded);
+    flow.versionsFound(kNewerRunewords);
 
-    dialogs.answer = pressOk;
     ::testing::internal::CaptureStderr();
-    updateButton(*window).click();
-    ::testing::internal::GetCapturedStderr();
+    press();
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(dialogs.confirmations,
               (QStringList{textOf(TextNewRunewords), textOf(TextRunewordDownloadFailed)}));
     EXPECT_EQ(dialogs.links, QStringList{textOf(TextHomePage)});
     EXPECT_TRUE(runewordFile() == before);
-    EXPECT_EQ(listedNames(*window), listedBefore);
-    EXPECT_EQ(window->state().runeDataVersion, (VersionTriple{1, 0, 0}));
-}
-
-// The window owns the check: closing it while a server holds the connection ends the check with
-// it, and nothing reaches the window afterwards.
-TEST_F(UpdateFlowTest, ClosingTheWindowDuringTheCheckIsHarmless) {
-    const LoopbackServer server({{{}, ScriptedReply::Ending::Hold}});
-    auto window = std::make_unique<MainWindow>(dialogs);
-    window->setUpdateServer({QStringLiteral("127.0.0.1"), server.port(), std::chrono::seconds(5)});
-    ASSERT_TRUE(window->initialise());
-    for (int waited = 0; server.connections() == 0 && waited < 5000; waited += 10) QTest::qWait(10);
-    ASSERT_TRUE(window->updateCheck()->running());
-    window.reset();
-    QTest::qWait(50);
-    EXPECT_EQ(server.connections(), 1);
+    EXPECT_EQ(state.runeDataVersion, (VersionTriple{1, 0, 0}));
+    EXPECT_EQ(reloaded.count(), 0);
 }
 
 TEST_F(UpdateFlowTest, CancelDownloadsNothing) {
-    const LoopbackServer server({answer("1.1.3"), answer("1.0.1"), answer("unused")});
-    const auto window = start(server);
+    flow.versionsFound(kNewerRunewords);
     dialogs.answer = testing::pressCancel;
-    updateButton(*window).click();
+    flow.run();
+    EXPECT_FALSE(flow.downloading());
     EXPECT_EQ(dialogs.confirmations, QStringList{textOf(TextNewRunewords)});
-    EXPECT_EQ(server.connections(), 2);
 }
 
-// Each start sends the same id, made once in the user's settings; with checking switched off
+// While the file comes in the window shows the wait cursor and neither mouse nor keyboard reach
+// it. However the window ends, the download ends with it, no box follows, and the window takes
+// input again. (What stays on disk is seen from the program's side, in TerminationTest.)
+TEST_F(UpdateFlowTest, TheWindowIsBusyDuringADownloadAndEndingTheWindowDropsIt) {
+    const std::string file = runewordFile();
+    QSignalSpy clicked(button, &QPushButton::clicked);
+    const std::function<void()> endings[] = {
+        [this] { window.accept(); }, [this] { window.reject(); }, [this] { window.close(); }};
+    for (const auto& end : endings) {
+        const LoopbackServer server(
+            {{{kHeader + file.substr(0, 1000)}, ScriptedReply::Ending::Hold}});
+        flow.setServer(at(server));
+        window.show();
+        flow.versionsFound(kNewerRunewords);
+        flow.run();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return server.requests().size() == 1; }));
+        QTest::qWait(50);
+        ASSERT_TRUE(flow.downloading());
+        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::keyClicks(field, QStringLiteral("x"));
+        QTest::keyClick(&window, Qt::Key_G, Qt::AltModifier);
+        EXPECT_EQ(clicked.count(), 0);
+        EXPECT_TRUE(field->text().isEmpty());
+
+        end();
+        EXPECT_FALSE(flow.downloading());
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        window.show();
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::keyClicks(field, QStringLiteral("x"));
+        EXPECT_EQ(clicked.count(), 1);
+        EXPECT_EQ(field->text(), QStringLiteral("x"));
+        clicked.clear();
+        field->clear();
+    }
+    QTest::qWait(50);
+    EXPECT_EQ(dialogs.confirmations, QStringList(3, textOf(TextNewRunewords)));
+}
+
+// Each check sends the same id, made once in the user's settings; with checking switched off
 // nothing is asked and no id is read or made.
-TEST_F(UpdateFlowTest, TheIdIsKeptAcrossStartsAndNothingHappensWhenChecksAreOff) {
+TEST_F(UpdateFlowTest, TheIdIsKeptAcrossChecksAndNothingHappensWhenChecksAreOff) {
     std::vector<std::string> ids;
     for (int run = 0; run < 2; ++run) {
         const LoopbackServer server({answer("1.1.3"), answer("1.0.0")});
-        start(server);
+        flow.setServer(at(server));
+        flow.startCheck();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !flow.check()->running(); }, 10000));
         for (const std::string& request : server.requests()) {
             const std::size_t hash = request.find('#');
             ids.push_back(request.substr(hash + 1, request.find(' ', hash) - hash - 1));
@@ -180,13 +219,74 @@ TEST_F(UpdateFlowTest, TheIdIsKeptAcrossStartsAndNothingHappensWhenChecksAreOff)
     EXPECT_EQ(std::count(ids.begin(), ids.end(), ids[0]), 4);
 
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, userSettings.path() + "/off");
-    std::ofstream("data/settings.dat") << "1.1.3\n0\n0\n";
-    const LoopbackServer server({answer("9.9.9"), answer("9.9.9")});
-    const auto window = start(server);
-    QTest::qWait(100);
-    EXPECT_EQ(window->updateCheck(), nullptr);
-    EXPECT_EQ(server.connections(), 0);
+    state.settings.checkForUpdates = false;
+    UpdateFlow quiet(state, dialogs, window);
+    quiet.startCheck();
+    EXPECT_EQ(quiet.check(), nullptr);
     EXPECT_FALSE(std::filesystem::exists((userSettings.path() + "/off").toStdString()));
+}
+
+// The window owns the flow: destroying it while a server holds the connection of the check or
+// of a download ends them with it, and nothing reaches the window or the data afterwards.
+TEST_F(UpdateFlowTest, DestroyingTheWindowDuringAnExchangeIsHarmless) {
+    const std::string before = runewordFile();
+    for (const bool download : {false, true}) {
+        const LoopbackServer server({{{kHeader}, ScriptedReply::Ending::Hold}});
+        auto owner = std::make_unique<QDialog>();
+        auto* owned = new UpdateFlow(state, dialogs, *owner);
+        owned->setServer(at(server));
+        owned->versionsFound(kNewerRunewords);
+        download ? owned->run() : owned->startCheck();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return server.requests().size() == 1; }));
+        QTest::qWait(20);
+        owner.reset();
+        QTest::qWait(50);
+        EXPECT_EQ(server.connections(), 1);
+    }
+    EXPECT_EQ(dialogs.confirmations, QStringList{textOf(TextNewRunewords)});
+    EXPECT_TRUE(runewordFile() == before);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// The main window's part: its Update button appears with the offer, its list is refilled from
+// the new data, and when the stored file cannot be loaded it ends at once without saving.
+TEST(UpdateFlowInTheMainWindow, ShowsTheOfferRefillsTheListAndEndsWhenTheDataCannotLoad) {
+    const QTemporaryDir userSettings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, userSettings.path());
+    const testing::RuntimeFolder runtime;
+    const std::string newFile = newRunewordFile();
+    const LoopbackServer server(
+        {answer("1.1.3"), answer("1.0.1"), answer(newFile), answer(newFile)});
+    testing::RecordingDialogService dialogs;
+    MainWindow window(dialogs);
+    window.setUpdateServer(at(server));
+    ASSERT_TRUE(window.initialise());
+    window.show();
+    auto& update = testing::findControl<ImageButton>(window, "update");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return update.isVisible(); }, 10000));
+    EXPECT_TRUE(update.isEnabled());
+    ASSERT_TRUE(testing::listedNames(window).contains("Steel"));
+
+    const auto pressUpdate = [&] {
+        update.click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !window.updateFlow().downloading(); }, 10000));
+    };
+    pressUpdate();
+    const QStringList listed = testing::listedNames(window);
+    EXPECT_TRUE(listed.contains("Steel II"));
+    EXPECT_FALSE(listed.contains("Steel"));
+
+    // The file goes missing while "updated" is shown.
+    dialogs.answers = {[](QDialog&) { return int(QDialog::Accepted); },
+                       [](QDialog&) {
+                           std::filesystem::remove("data/runewords.txt");
+                           return int(QDialog::Accepted);
+                       }};
+    pressUpdate();
+    EXPECT_EQ(dialogs.confirmations.back(), textOf(TextRunewordReloadFailed));
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), QDialog::Rejected);
+    EXPECT_FALSE(runtime.hasSettings());
 }
 
 }  // namespace

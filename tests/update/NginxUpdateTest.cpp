@@ -10,14 +10,13 @@
 #include <optional>
 #include <thread>
 
-#include "CheckRun.h"
+#include "UpdateRuns.h"
 #include "model/BuildVersion.h"
 #include "model/FileContents.h"
 #include "model/RuneFileReader.h"
 #include "model/RunewordFileReader.h"
 #include "support/LoopbackServer.h"
 #include "support/TempFolder.h"
-#include "update/RunewordDownload.h"
 #include "update/UpdateCheck.h"
 
 extern char** environ;
@@ -131,8 +130,7 @@ TEST(NginxUpdateServer, AnswersTheCheckAndTheDownloadLoads) {
     data.write("runewords.txt", "0.9.0\nOld\n0x1\n1\n");
     const RuneTable runes =
         parseRuneFile(readFile(fs::path(SOCKWRIGHT_SHIPPED_DATA) / "runes.txt"));
-    const RunewordDownloadResult result = downloadRunewords(nginx.server(), data.path(), runes);
-    ASSERT_TRUE(result.stored) << result.reason << nginx.errorLog();
+    ASSERT_EQ(testing::runDownload(nginx.server(), data.path(), runes), "") << nginx.errorLog();
     const std::string stored = data.read("runewords.txt");
     EXPECT_EQ(stored, readFile(kSite / "Sockwright/updates/runewords.txt"));
     const RunewordFileParse loaded = parseRunewordFile(stored, runes);

@@ -2,19 +2,16 @@
 // from a script and records the bytes it received.
 #include <gtest/gtest.h>
 
-#include <QSignalSpy>
-#include <QTimer>
 #include <filesystem>
 #include <optional>
 #include <random>
 
-#include "CheckRun.h"
 #include "Texts.h"
+#include "UpdateRuns.h"
 #include "model/FileContents.h"
 #include "model/RuneFileReader.h"
 #include "support/LoopbackServer.h"
 #include "support/TempFolder.h"
-#include "update/RunewordDownload.h"
 #include "update/UpdateCheck.h"
 #include "update/UpdateRequests.h"
 
@@ -27,7 +24,6 @@ using testing::ScriptedReply;
 using testing::TempFolder;
 using Ending = ScriptedReply::Ending;
 namespace fs = std::filesystem;
-using namespace std::chrono_literals;
 
 const std::string kHeader = "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n";
 
@@ -96,12 +92,13 @@ class RunewordDownloadTest : public ::testing::Test {
   protected:
     void SetUp() override { data.write("runewords.txt", kOldFile); }
 
-    RunewordDownloadResult download(std::vector<ScriptedReply> replies) {
+    // Why the download stored nothing; empty when it stored the file.
+    std::string download(std::vector<ScriptedReply> replies) {
         LoopbackServer server(std::move(replies));
-        RunewordDownloadResult result =
-            downloadRunewords(loopback(server.port()), data.path(), runes);
+        const std::string failure =
+            testing::runDownload(loopback(server.port()), data.path(), runes);
         requests = server.requests();
-        return result;
+        return failure;
     }
     // The data folder holds runewords.txt and nothing else: no temporary file is left.
     void expectOnlyTheFile(const std::string& contents) {
@@ -121,9 +118,9 @@ TEST_F(RunewordDownloadTest, StoresTheBodyUnchangedWhateverSegmentsItCameIn) {
     for (const char c : shippedFile("runewords.txt"))
         body += c == '\n' ? std::string("\r\n") : std::string(1, c);
     const std::size_t third = body.size() / 3;
-    const RunewordDownloadResult result = download(
-        {{{kHeader, body.substr(0, third), body.substr(third, third), body.substr(2 * third)}}});
-    EXPECT_TRUE(result.stored) << result.reason;
+    EXPECT_EQ(download({{{kHeader, body.substr(0, third), body.substr(third, third),
+                          body.substr(2 * third)}}}),
+              "");
     expectOnlyTheFile(body);
     EXPECT_EQ(requests, std::vector<std::string>{wireBytes(text(TextRunewordFileRequest))});
 }
@@ -144,31 +141,14 @@ TEST_F(RunewordDownloadTest, AFailedDownloadLeavesTheOldFileAsItWas) {
     };
     for (const auto& [what, reply] : failures) {
         SCOPED_TRACE(what);
-        const RunewordDownloadResult result = download({reply});
-        EXPECT_FALSE(result.stored);
-        EXPECT_FALSE(result.reason.empty());
+        EXPECT_NE(download({reply}), "");
         expectOnlyTheFile(kOldFile);
     }
     const ClosedPort closed;
     ::testing::internal::CaptureStderr();
-    EXPECT_FALSE(downloadRunewords(loopback(closed.port()), data.path(), runes).stored);
+    EXPECT_NE(testing::runDownload(loopback(closed.port()), data.path(), runes), "");
     ::testing::internal::GetCapturedStderr();
     expectOnlyTheFile(kOldFile);
-}
-
-// While a file trickles in a byte at a time, timers still fire: the window would still paint.
-TEST_F(RunewordDownloadTest, TheEventLoopRunsWhileAFileTricklesIn) {
-    const std::string file = "1.0.1\nSteel\n0x209\n3 1\n+25% Increased Attack Speed\n";
-    std::vector<std::string> bytes;
-    for (const char c : kHeader + file) bytes.emplace_back(1, c);
-    int ticks = 0;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
-    timer.start(10);
-    const RunewordDownloadResult result = download({{bytes, Ending::Close, 2ms}});
-    EXPECT_TRUE(result.stored) << result.reason;
-    expectOnlyTheFile(file);
-    EXPECT_GT(ticks, 5);
 }
 
 // The download is stored up to the size the program reads, and no further: a larger runeword file
@@ -177,13 +157,11 @@ TEST_F(RunewordDownloadTest, ARunewordFileLargerThanTheProgramReadsIsNotStored) 
     const std::string entry = "1.0.9\nBig\n0x1\n1 2\n";
     const std::string atTheLimit =
         entry + std::string(kMostDataFileBytes - entry.size() - 1, 'p') + "\n";
-    RunewordDownloadResult result = download({answer(atTheLimit + "\n")});
-    EXPECT_FALSE(result.stored);
-    EXPECT_EQ(result.reason, "the runeword file is larger than the 4 MiB the program reads");
+    EXPECT_EQ(download({answer(atTheLimit + "\n")}),
+              "the runeword file is larger than the 4 MiB the program reads");
     expectOnlyTheFile(kOldFile);
 
-    result = download({answer(atTheLimit)});
-    EXPECT_TRUE(result.stored) << result.reason;
+    EXPECT_EQ(download({answer(atTheLimit)}), "");
     expectOnlyTheFile(atTheLimit);
 }
 

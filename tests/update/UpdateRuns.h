@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <filesystem>
 #include <optional>
+#include <string>
 
+#include "update/RunewordDownload.h"
 #include "update/UpdateCheck.h"
 
 namespace sockwright::testing {
@@ -21,6 +24,17 @@ inline std::optional<ServerVersions> runCheck(const UpdateServer& server) {
     check.start(kTestInstallationId);
     EXPECT_TRUE(ended.wait(10000)) << "the check never ended";
     return found;
+}
+
+// Runs one runeword download into the data folder to its end: why it stored nothing, or an
+// empty text when it stored the file.
+inline std::string runDownload(const UpdateServer& server, const std::filesystem::path& dataFolder,
+                               const RuneTable& runeTable) {
+    RunewordDownload download(server);
+    QSignalSpy finished(&download, &RunewordDownload::finished);
+    download.start(dataFolder, runeTable);
+    if (finished.isEmpty() && !finished.wait(10000)) return "the download never ended";
+    return download.failure();
 }
 
 }  // namespace sockwright::testing

@@ -1,0 +1,7 @@
+#include "update/UpdateLog.h"
+
+namespace sockwright {
+
+Q_LOGGING_CATEGORY(updateLog, "sockwright.update", QtInfoMsg)
+
+}  // namespace sockwright
