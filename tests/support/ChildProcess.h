@@ -25,6 +25,25 @@ struct ChildOutcome {
     std::chrono::milliseconds took{0};
 };
 
+// Starts the body in a child process that ends with the status the body returns, and returns its
+// process id once the child runs.
+inline pid_t startChild(const std::function<int()>& body) {
+    int running[2];
+    if (::pipe(running) != 0) return -1;
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(running[0]);
+        ::close(running[1]);  // ends the read the parent waits in
+        ::_exit(body());
+    }
+    ::close(running[1]);
+    char none;
+    (void)!::read(running[0], &none, 1);
+    ::close(running[0]);
+    return child;
+}
+
 // The resident memory of a process, in bytes; 0 when it cannot be read.
 inline std::size_t residentBytes(pid_t process) {
     std::ifstream statm("/proc/" + std::to_string(process) + "/statm");
@@ -48,14 +67,8 @@ inline ChildOutcome runInChild(const std::function<std::string()>& body,
         outcome.report = "no pipe";
         return outcome;
     }
-    std::fflush(nullptr);
     const auto started = std::chrono::steady_clock::now();
-    const pid_t child = ::fork();
-    if (child < 0) {
-        outcome.report = "no child process";
-        return outcome;
-    }
-    if (child == 0) {
+    const pid_t child = startChild([&] {
         ::close(report[0]);
         std::string said;
         try {
@@ -68,7 +81,11 @@ inline ChildOutcome runInChild(const std::function<std::string()>& body,
             if (written <= 0) break;
             at += static_cast<std::size_t>(written);
         }
-        ::_exit(0);
+        return 0;
+    });
+    if (child < 0) {
+        outcome.report = "no child process";
+        return outcome;
     }
     ::close(report[1]);
 
