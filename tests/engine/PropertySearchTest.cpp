@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "engine/PropertySearch.h"
 #include "model/RunewordFileReader.h"
+#include "support/ShippedData.h"
 
 namespace sockwright {
 namespace {
@@ -101,52 +100,23 @@ TEST(PropertySearchTest, ClassSkillsByNameOrShortFormWithPlusOrSkills) {
     }
 }
 
-// Every runeword of the shipped file with a Faster Cast Rate line, counted from the file itself,
-// and each found with those lines.
-TEST(PropertySearchTest, FcrFindsTheFasterCastRateRunewordsOfTheShippedFile) {
-    std::ifstream in(std::filesystem::path(SOCKWRIGHT_SHIPPED_DATA) / "runewords.txt",
-                     std::ios::binary);
-    const std::string file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    std::vector<std::string> expected;
-    std::string name;
-    std::size_t lineInEntry = 0;
-    std::size_t start = file.find('\n') + 1;  // after the version line
-    while (start < file.size()) {
-        std::size_t end = file.find('\n', start);
-        if (end == std::string::npos) end = file.size();
-        const std::string line = file.substr(start, end - start);
-        start = end + 1;
-        if (line.empty() || line == "\r") {
-            lineInEntry = 0;
-            continue;
+// In the shipped file "fcr" finds exactly the runewords with a Faster Cast Rate line, at those
+// lines.
+TEST(PropertySearchTest, FcrFindsTheFasterCastRateLinesOfTheShippedFile) {
+    const RunewordFileParse shipped = parseRunewordFile(testing::shippedFile("runewords.txt"), {});
+    ASSERT_TRUE(shipped.runewords);
+    Found expected;
+    for (const Runeword& runeword : *shipped.runewords) {
+        std::vector<int> lines;
+        std::istringstream properties(runeword.properties);
+        int at = 0;
+        for (std::string line; std::getline(properties, line); ++at) {
+            if (line.find("Faster Cast Rate") != std::string::npos) lines.push_back(at);
         }
-        if (lineInEntry++ == 0) name = line;
-        if (line.find("Faster Cast Rate") != std::string::npos &&
-            (expected.empty() || expected.back() != name)) {
-            expected.push_back(name);
-        }
+        if (!lines.empty()) expected.emplace_back(runeword.name, lines);
     }
-    ASSERT_GE(expected.size(), 5u);
-
-    const RunewordFileParse shipped = parseRunewordFile(file, RuneTable{});
-    ASSERT_TRUE(shipped.runewords != nullptr && !shipped.corrupt);
-    const PropertySearch search(pointersTo(*shipped.runewords));
-    std::vector<std::string> names;
-    for (const FoundRuneword& hit : search.find("fcr")) {
-        names.push_back(hit.runeword->name);
-        ASSERT_FALSE(hit.lines.empty());
-        std::vector<std::string> lines;
-        std::size_t from = 0;
-        for (std::size_t to; (to = hit.runeword->properties.find('\n', from)) != std::string::npos;
-             from = to + 1) {
-            lines.push_back(hit.runeword->properties.substr(from, to - from));
-        }
-        for (int line : hit.lines) {
-            EXPECT_NE(lines.at(static_cast<std::size_t>(line)).find("Faster Cast Rate"),
-                      std::string::npos);
-        }
-    }
-    EXPECT_EQ(names, expected);
+    EXPECT_GE(expected.size(), 5u);
+    EXPECT_EQ(found(PropertySearch(pointersTo(*shipped.runewords)), "fcr"), expected);
 }
 
 }  // namespace

@@ -1,34 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <initializer_list>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/RunePlanner.h"
-#include "model/RuneDataLoader.h"
-#include "support/RecordingMessageSink.h"
+#include "support/MakeRuneword.h"
 
 namespace sockwright {
 namespace {
 
 using Names = std::vector<std::string>;
-
-Runeword makeRuneword(const std::string& name, std::initializer_list<int> runes,
-                      EquipmentMask equipment = kAllEquipment) {
-    Runeword runeword;
-    runeword.name = name;
-    runeword.equipmentMask = equipment;
-    runeword.runeCount = static_cast<std::int32_t>(runes.size());
-    int socket = 0;
-    for (int rune : runes) {
-        runeword.runes[static_cast<std::size_t>(socket++)] = rune;
-        runeword.runeSet.add(rune);
-    }
-    return runeword;
-}
+using testing::makeRuneword;
 
 Character owning(std::initializer_list<int> runes) {
     Character character;
@@ -90,14 +73,8 @@ TEST(RunePlannerTest, ListsWhatIsMadeNowWhatIsOneRuneAwayAndWhichRunesToHunt) {
     EXPECT_EQ(plan.runesToHunt, hunt);
 }
 
-TEST(RunePlannerTest, EquipmentAndRuneCountFiltersLimitEveryList) {
-    Character melee = owning({1, 2, 3});
-    melee.equipment = kMeleeEquipment;
-    const RunePlan noShields = planRunes(melee, kList);
-    ASSERT_EQ(noShields.oneRuneAway.size(), 2u);
-    EXPECT_EQ(noShields.oneRuneAway[1].missingRune, 23);
-    EXPECT_EQ(noShields.runesToHunt[2], (RuneToHunt{5, 0})) << "Ral completes nothing now";
-
+// The plan keeps to the runewords the filter lets through for their equipment and rune count.
+TEST(RunePlannerTest, TheRuneCountFilterLimitsEveryList) {
     Character threeRunes = owning({1, 2, 3});
     threeRunes.runeCountFilter = 3;
     const RunePlan three = planRunes(threeRunes, kList);
@@ -105,17 +82,9 @@ TEST(RunePlannerTest, EquipmentAndRuneCountFiltersLimitEveryList) {
     ASSERT_EQ(three.oneRuneAway.size(), 1u);
     EXPECT_EQ(namesOf(three.oneRuneAway[0].runewords), Names{"TirTirNef"});
     EXPECT_EQ(three.runesToHunt.front(), (RuneToHunt{4, 1}));
-
-    Character nothingWanted = owning({1, 2, 3});
-    nothingWanted.equipment = 0;
-    const RunePlan none = planRunes(nothingWanted, kList);
-    EXPECT_TRUE(none.canMakeNow.empty());
-    EXPECT_TRUE(none.oneRuneAway.empty());
-    EXPECT_EQ(none.runesToHunt, nothingFrom(4, {}));
 }
 
-// With nothing owned only a runeword of one distinct rune is one away; with the shipped file,
-// which has none, every rune completes nothing and the hunt starts at El.
+// With nothing owned only a runeword of one distinct rune is one away.
 TEST(RunePlannerTest, OwningNothingRanksByCountsThenFromEl) {
     const RunewordList list{makeRuneword("RalRal", {8, 8}), makeRuneword("OrtThul", {9, 10})};
     const RunePlan plan = planRunes(owning({}), list);
@@ -126,14 +95,6 @@ TEST(RunePlannerTest, OwningNothingRanksByCountsThenFromEl) {
     std::vector<RuneToHunt> hunt{{8, 1}};
     for (const RuneToHunt& rest : nothingFrom(1, {8})) hunt.push_back(rest);
     EXPECT_EQ(plan.runesToHunt, hunt);
-
-    ProgramState state;
-    state.dataFolder = SOCKWRIGHT_SHIPPED_DATA;
-    testing::RecordingMessageSink messages;
-    ASSERT_EQ(loadRuneData(state, messages), RuneDataLoadResult::Loaded);
-    const RunePlan shipped = planRunes(owning({}), *state.runewords);
-    EXPECT_TRUE(shipped.oneRuneAway.empty());
-    EXPECT_EQ(shipped.runesToHunt, nothingFrom(1, {}));
 
     // A runeword whose runes line held no number is nothing to make, even from nothing.
     RunewordList broken{Runeword{}};
@@ -161,29 +122,20 @@ TEST(RunePlannerTest, WhoCanMakeLooksAtEveryCharacterInUseOnEveryAccount) {
               (std::vector<CharacterPlace>{{main, 1}}));
 }
 
-// The recipes built in are the game's, as its cube table lists them.
-TEST(CubeRecipesTest, MatchTheGamesCubeTable) {
-    std::ifstream table(std::filesystem::path(SOCKWRIGHT_TEST_FIXTURES) / "cube.tsv");
-    ASSERT_TRUE(table) << "cube.tsv";
-    std::string line;
-    std::getline(table, line);  // the header
-    std::size_t rows = 0;
-    while (std::getline(table, line)) {
-        std::vector<std::string> cells;
-        std::stringstream fields(line);
-        for (std::string cell; std::getline(fields, cell, '\t');) cells.push_back(cell);
-        ASSERT_GE(cells.size(), 7u) << line;
-        const int output = std::stoi(cells[0]);
-        SCOPED_TRACE(cells[1]);
-        const CubeRecipe* recipe = cubeRecipeFor(output);
-        ASSERT_NE(recipe, nullptr);
-        EXPECT_EQ(recipe->input, std::stoi(cells[2]));
-        EXPECT_EQ(recipe->inputCount, std::stoi(cells[4]));
-        EXPECT_EQ(recipe->gem, cells[6]);
-        ++rows;
-    }
-    EXPECT_EQ(rows, kCubeRecipes.size());
+// Each rune from Eld up is made from the rune before it: three of it up to Pul, two from Um, with
+// a gem from Amn up, the six gems in turn in grades Chipped, Flawed, plain and Flawless.
+TEST(CubeRecipesTest, EachRuneIsMadeFromTheOneBeforeWithTheGemsInTurn) {
+    const char* grades[] = {"Chipped ", "Flawed ", "", "Flawless "};
+    const char* gems[] = {"Topaz", "Amethyst", "Sapphire", "Ruby", "Emerald", "Diamond"};
     EXPECT_EQ(cubeRecipeFor(1), nullptr) << "nothing makes El";
+    for (int rune = 2; rune <= kRuneCount; ++rune) {
+        const CubeRecipe* recipe = cubeRecipeFor(rune);
+        ASSERT_NE(recipe, nullptr) << rune;
+        EXPECT_EQ(recipe->input, rune - 1);
+        EXPECT_EQ(recipe->inputCount, rune <= 21 ? 3 : 2) << rune;
+        const int gem = rune - 11;
+        EXPECT_EQ(recipe->gem, gem < 0 ? "" : std::string(grades[gem / 6]) + gems[gem % 6]) << rune;
+    }
 }
 
 }  // namespace

@@ -6,24 +6,15 @@
 #include <vector>
 
 #include "engine/RunewordFilter.h"
+#include "support/MakeRuneword.h"
 
 namespace sockwright {
 namespace {
 
 using Names = std::vector<std::string>;
+using testing::makeRuneword;
 
-// The filter reads a runeword's rune set, rune count and equipment only.
-Runeword makeRuneword(const std::string& name, std::initializer_list<int> runes,
-                      EquipmentMask equipment = kAllEquipment) {
-    Runeword runeword;
-    runeword.name = name;
-    runeword.equipmentMask = equipment;
-    runeword.runeCount = runes.size() == 0 ? -1 : static_cast<std::int32_t>(runes.size());
-    for (int rune : runes) runeword.runeSet.add(rune);
-    return runeword;
-}
-
-RuneSet runesOf(std::initializer_list<int> numbers) {
+RuneSet runesOf(const std::vector<int>& numbers) {
     return makeRuneword("", numbers).runeSet;
 }
 
