@@ -1,5 +1,6 @@
 // The settings reader: whatever the file holds, the state after loading is one the program can
-// work with, and a CR LF file without empty lines loads like its LF one.
+// work with, and a CR LF file without empty lines loads like its LF one. Saved, loaded and saved
+// again, it writes the same bytes twice and loads to what the program held before saving.
 
 #include "fuzz/SettingsChecks.h"
 
@@ -21,5 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    crLf.settings.programVersion == state.settings.programVersion);
         FUZZ_CHECK(crLf.settings.keepBackupBeforeSave == state.settings.keepBackupBeforeSave);
     }
+
+    const std::string saved = settingsFileText(state);
+    ProgramState again;
+    loadSettingsText(saved, again);
+    FUZZ_CHECK(!again.settings.keepBackupBeforeSave && sameSettings(again, state));
+    FUZZ_CHECK(settingsFileText(again) == saved);
     return 0;
 }

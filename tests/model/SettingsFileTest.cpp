@@ -5,7 +5,7 @@
 #include <tuple>
 #include <vector>
 
-#include "model/SettingsFile.h"
+#include "fuzz/SettingsChecks.h"
 #include "support/TempFolder.h"
 
 namespace sockwright {
@@ -38,25 +38,13 @@ std::size_t slotLine(int account, int slot, int field) {
     return static_cast<std::size_t>(6 + 90 * account + 2 + 11 * slot + field);
 }
 
-// What the rest of the program relies on after any load.
-void expectInvariants(const AccountList& accounts) {
-    ASSERT_GE(accounts.indexOf(accounts.currentAccount()), 0);
-    ASSERT_TRUE(accounts.currentCharacter() >= 0 && accounts.currentCharacter() < kCharacterSlots);
-    EXPECT_TRUE(accounts.currentCharacterRecord().inUse);
-    for (const auto& account : accounts.accounts()) {
-        const int inUse = std::max(account->charactersInUse(), 1);
-        for (int slot = 0; slot < kCharacterSlots; ++slot)
-            EXPECT_EQ(account->characters[slot].inUse, slot < inUse);
-    }
-}
-
 struct SettingsFileTest : ::testing::Test {
     void load(std::string_view bytes) {
         folder.write("settings.dat", bytes);
         state = ProgramState{};
         state.dataFolder = folder.path();
         loadSettings(state);
-        expectInvariants(state.accounts);
+        fuzz::checkLoadedSettings(state);  // stops the run when broken
     }
     // The default account followed by "Second" on "Europe" with its character "Zed".
     static Lines twoAccountLines() {

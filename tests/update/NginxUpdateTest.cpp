@@ -13,9 +13,9 @@
 #include "UpdateRuns.h"
 #include "model/BuildVersion.h"
 #include "model/FileContents.h"
-#include "model/RuneFileReader.h"
 #include "model/RunewordFileReader.h"
 #include "support/LoopbackServer.h"
+#include "support/ShippedData.h"
 #include "support/TempFolder.h"
 #include "update/UpdateCheck.h"
 
@@ -107,7 +107,7 @@ http {
 TEST(PublishedSite, AgreesWithTheShippedData) {
     const fs::path updates = kSite / "Sockwright/updates";
     const std::string runewords = readFile(updates / "runewords.txt");
-    EXPECT_EQ(runewords, readFile(fs::path(SOCKWRIGHT_SHIPPED_DATA) / "runewords.txt"));
+    EXPECT_EQ(runewords, testing::shippedFile("runewords.txt"));
     EXPECT_EQ(readFile(updates / "runewordversion.txt"),
               runewords.substr(0, runewords.find('\n') + 1));
     EXPECT_EQ(readFile(updates / "sockwrightversion.txt"),
@@ -128,8 +128,7 @@ TEST(NginxUpdateServer, AnswersTheCheckAndTheDownloadLoads) {
 
     TempFolder data;
     data.write("runewords.txt", "0.9.0\nOld\n0x1\n1\n");
-    const RuneTable runes =
-        parseRuneFile(readFile(fs::path(SOCKWRIGHT_SHIPPED_DATA) / "runes.txt"));
+    const RuneTable runes = testing::shippedRunes();
     ASSERT_EQ(testing::runDownload(nginx.server(), data.path(), runes), "") << nginx.errorLog();
     const std::string stored = data.read("runewords.txt");
     EXPECT_EQ(stored, readFile(kSite / "Sockwright/updates/runewords.txt"));

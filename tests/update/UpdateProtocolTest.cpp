@@ -5,9 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "Texts.h"
-#include "model/FileContents.h"
-#include "model/RuneFileReader.h"
+#include "support/ShippedData.h"
 #include "update/HttpAnswer.h"
 #include "update/RunewordFileCheck.h"
 #include "update/UpdateRequests.h"
@@ -25,8 +23,6 @@ TEST(UpdateRequests, AreOneAbsoluteRequestLineAnEmptyLineAndOneZeroByte) {
     // Without an id the "#" stands alone.
     EXPECT_EQ(runewordVersionRequest("h", ""),
               "GET http://h/Sockwright/updates/runewordversion.txt# HTTP/1.0\r\n\r\n");
-    // The file request in the table of texts is the one built for the configured host.
-    EXPECT_EQ(text(TextRunewordFileRequest), runewordFileRequest(text(TextUpdateHost)));
 }
 
 TEST(VersionText, ReadsAsScanningThreeNumbersDoesAndKeepsWhatDidNotRead) {
@@ -102,9 +98,8 @@ TEST(HttpAnswer, AFileAnswerPassesTheBodyUnchangedHoweverItArrives) {
 }
 
 TEST(RunewordFileCheck, OnlyAWholeRunewordFileMayReplaceTheOldOne) {
-    const RuneTable runes =
-        parseRuneFile(readWholeFile(SOCKWRIGHT_SHIPPED_DATA "/runes.txt").bytes);
-    const std::string shipped = readWholeFile(SOCKWRIGHT_SHIPPED_DATA "/runewords.txt").bytes;
+    const RuneTable runes = testing::shippedRunes();
+    const std::string shipped = testing::shippedFile("runewords.txt");
     ASSERT_FALSE(shipped.empty());
     EXPECT_TRUE(isLoadableRunewordFile(shipped, runes));
     EXPECT_TRUE(isLoadableRunewordFile("1.0.0\nSteel\n0x1\n13 5\n+20% IAS\n", runes));
