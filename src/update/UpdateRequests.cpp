@@ -25,10 +25,6 @@ std::string runewordVersionRequest(std::string_view host, std::string_view insta
     return finished(request(host, "runewordversion.txt#").append(installationId));
 }
 
-std::string runewordFileRequest(std::string_view host) {
-    return finished(request(host, "runewords.txt"));
-}
-
 std::string wireBytes(std::string_view request) {
     std::string bytes(request);
     bytes.push_back('\0');
