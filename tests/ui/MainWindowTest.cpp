@@ -57,11 +57,16 @@ TEST_F(MainWindowTest, EveryMnemonicPressesItsOwnButtonAndBoxesAndLinksGoThrough
 
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    const std::pair<Qt::Key, const char*> mnemonics[] = {
-        {Qt::Key_L, "logo"},           {Qt::Key_T, "title"},       {Qt::Key_A, "about"},
-        {Qt::Key_D, "down"},           {Qt::Key_U, "up"},          {Qt::Key_D, "down"},
-        {Qt::Key_E, "selectEquipment"}, {Qt::Key_R, "selectRunes"}, {Qt::Key_C, "selectCharacter"},
-        {Qt::Key_P, "plan"}};
+    const std::pair<Qt::Key, const char*> mnemonics[] = {{Qt::Key_L, "logo"},
+                                                         {Qt::Key_T, "title"},
+                                                         {Qt::Key_A, "about"},
+                                                         {Qt::Key_D, "down"},
+                                                         {Qt::Key_U, "up"},
+                                                         {Qt::Key_D, "down"},
+                                                         {Qt::Key_E, "selectEquipment"},
+                                                         {Qt::Key_R, "selectRunes"},
+                                                         {Qt::Key_C, "selectCharacter"},
+                                                         {Qt::Key_P, "plan"}};
     std::vector<int> rows;  // selected after Up and Down
     for (const auto& [key, name] : mnemonics) {
         // A mnemonic presses its button visibly first: the click comes a moment later.

@@ -35,8 +35,8 @@ TEST_F(SelectCharacterCommandTest, OkMakesTheShownCharacterCurrentAndCancelKeeps
             return pressOk(dialog);
         };
         click(button("selectCharacter"));
-        EXPECT_EQ(characterLine(), ok ? "CHARACTER: USEast: ZED: ZED"
-                                      : "CHARACTER: USEast: DEFAULT: RENAMED");
+        EXPECT_EQ(characterLine(),
+                  ok ? "CHARACTER: USEast: ZED: ZED" : "CHARACTER: USEast: DEFAULT: RENAMED");
         EXPECT_EQ(list().selectedRow(), ok ? -1 : 0);
     }
 }

@@ -38,7 +38,9 @@ TEST_F(SelectionCommandsTest, OkWritesTheChoicesAndRefillsTheListAndCancelChange
         QStringList listedAfterOk;
     } commands[] = {
         // Ber and Jah (runes 30 and 31), all of them, in three sockets: Enigma alone.
-        {"selectRunes", {"row0", "row1", "row2", "rune30", "rune31", "logicAll", "count3"}, {"Enigma"}},
+        {"selectRunes",
+         {"row0", "row1", "row2", "rune30", "rune31", "logicAll", "count3"},
+         {"Enigma"}},
         // Only the helms: the defence group clears armour and shields, then helms comes back.
         {"selectEquipment", {"melee", "ranged", "defence", "helms"}, {}},
     };
