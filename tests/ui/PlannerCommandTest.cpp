@@ -27,7 +27,6 @@ class PlannerCommandTest : public testing::MainWindowTest {
         for (int rune : {31, 6, 30}) ladder->characters[0].runes.add(rune);
         return ladder;
     }
-    QString characterLine() const { return label("characterLine").text(); }
 };
 
 TEST_F(PlannerCommandTest, ACharacterChosenInThePlannerBecomesCurrentAndListsHisRunewords) {
@@ -37,15 +36,13 @@ TEST_F(PlannerCommandTest, ACharacterChosenInThePlannerBecomesCurrentAndListsHis
         planner.find("45% Faster Run/Walk");  // Enigma's
         auto& found = findControl<PlannerList>(planner, "found");
         found.selectRow(0);
-        auto& who = findControl<PlannerList>(planner, "whoCanMake");
         // DEFAULT, a new character, owns every rune; SHADE comes after him.
-        EXPECT_EQ(who.rowCount(), 2);
+        auto& who = findControl<PlannerList>(planner, "whoCanMake");
         who.selectRow(1);
         QTest::keyClick(&who, Qt::Key_Return);
         return planner.result();
     };
     click(button("plan"));
-    EXPECT_EQ(dialogs.titles.back(), RunePlannerDialog::kTitle);
     EXPECT_EQ(window.state().accounts.currentAccount(), ladder);
     EXPECT_EQ(window.state().accounts.currentCharacter(), 0);
     EXPECT_EQ(characterLine(), "CHARACTER: Europe: Ladder: SHADE");

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QThreadPool>
 #include <QTimer>
@@ -13,13 +12,9 @@
 #include <functional>
 #include <set>
 
-#include "RecordingDialogService.h"
-#include "RuntimeFolder.h"
+#include "MainWindowTest.h"
 #include "model/FileContents.h"
 #include "support/ChildProcess.h"
-#include "support/FindControl.h"
-#include "support/LoopbackServer.h"
-#include "ui/MainWindow.h"
 #include "ui/ProgramStart.h"
 #include "ui/SystemDialogService.h"
 #include "ui/UpdateFlow.h"
@@ -29,26 +24,13 @@
 namespace sockwright {
 namespace {
 
-using testing::RecordingDialogService;
 using testing::RuntimeFolder;
-
-// How many questions a new start asks.
-int questionsAtNextStart() {
-    RecordingDialogService dialogs;
-    dialogs.answerYes = true;
-    MainWindow window(dialogs);
-    EXPECT_TRUE(window.initialise());
-    return static_cast<int>(dialogs.questions.size());
-}
 
 // Saves settings with the font reminder and the update check turned off.
 void saveQuietSettings() {
-    RecordingDialogService dialogs;
-    dialogs.answerYes = false;
-    MainWindow window(dialogs);
-    ASSERT_TRUE(window.initialise());
-    window.state().settings.checkForUpdates = false;
-    window.accept();
+    testing::StartedWindow started(false);
+    started.window.state().settings.checkForUpdates = false;
+    started.window.accept();
 }
 
 // The open window of the given type.
@@ -98,7 +80,8 @@ TEST(Termination, EndsAsTheCloseBoxDoesFromWhereverTheProgramIsAndSavesOnlyLoade
             continue;
         }
         EXPECT_TRUE(runtime.hasSettings());
-        EXPECT_EQ(questionsAtNextStart(), 1) << "an unanswered reminder is asked again";
+        EXPECT_EQ(testing::StartedWindow().dialogs.questions.size(), 1)
+            << "an unanswered reminder is asked again";
     }
 }
 

@@ -5,11 +5,13 @@
 #include <QDialog>
 #include <QFontMetrics>
 #include <QLabel>
+#include <memory>
 #include <string>
 
 #include "model/FileContents.h"
 #include "model/RuneFileReader.h"
 #include "model/RuneTable.h"
+#include "model/RunewordFileReader.h"
 #include "support/PixelCounting.h"
 #include "ui/dialogs/SkinStepper.h"
 #include "ui/skin/DetailTextButton.h"
@@ -21,10 +23,14 @@
 
 namespace sockwright::testing {
 
+inline std::string shippedFile(const char* name) {
+    return readWholeFile(std::string(SOCKWRIGHT_SHIPPED_DATA) + "/" + name).bytes;
+}
 inline RuneTable shippedRunes() {
-    const FileContents file = readWholeFile(std::string(SOCKWRIGHT_SHIPPED_DATA) + "/runes.txt");
-    EXPECT_EQ(file.status, FileReadStatus::Read);
-    return parseRuneFile(file.bytes);
+    return parseRuneFile(shippedFile("runes.txt"));
+}
+inline std::shared_ptr<const RunewordList> shippedRunewords(const RuneTable& runes) {
+    return parseRunewordFile(shippedFile("runewords.txt"), runes).runewords;
 }
 
 // A picture object of its own for every entry, at the generated sizes.

@@ -10,7 +10,6 @@
 #include <tuple>
 
 #include "model/AccountList.h"
-#include "model/RunewordFileReader.h"
 #include "ui/RecordingDialogService.h"
 #include "ui/dialogs/AboutTextDialog.h"
 #include "ui/dialogs/CharacterDialog.h"
@@ -66,10 +65,7 @@ class SkinnedDialogsTest : public ::testing::Test {
     }
 
     const RuneTable runes = shippedRunes();
-    const std::shared_ptr<const RunewordList> runewords =
-        parseRunewordFile(
-            readWholeFile(std::string(SOCKWRIGHT_SHIPPED_DATA) + "/runewords.txt").bytes, runes)
-            .runewords;
+    const std::shared_ptr<const RunewordList> runewords = shippedRunewords(runes);
     const SkinImages images = solidSkinImages();
     const QPixmap picture = solidPixmap({36, 36}, Qt::red);
     const RealmList realms{"USEast", "Europe"};
