@@ -3,9 +3,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 
 #include "model/RuneFileReader.h"
+#include "model/RunewordFileReader.h"
 
 namespace sockwright::testing {
 
@@ -17,6 +19,10 @@ inline std::string shippedFile(const std::string& name) {
 
 inline RuneTable shippedRunes() {
     return parseRuneFile(shippedFile("runes.txt"));
+}
+
+inline std::shared_ptr<const RunewordList> shippedRunewords(const RuneTable& runes) {
+    return parseRunewordFile(shippedFile("runewords.txt"), runes).runewords;
 }
 
 }  // namespace sockwright::testing

@@ -8,11 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "model/FileContents.h"
-#include "model/RuneFileReader.h"
 #include "model/RuneTable.h"
-#include "model/RunewordFileReader.h"
 #include "support/PixelCounting.h"
+#include "support/ShippedData.h"
 #include "ui/dialogs/SkinStepper.h"
 #include "ui/skin/DetailTextButton.h"
 #include "ui/skin/ImageButton.h"
@@ -22,16 +20,6 @@
 #include "ui/skin/SkinImages.h"
 
 namespace sockwright::testing {
-
-inline std::string shippedFile(const char* name) {
-    return readWholeFile(std::string(SOCKWRIGHT_SHIPPED_DATA) + "/" + name).bytes;
-}
-inline RuneTable shippedRunes() {
-    return parseRuneFile(shippedFile("runes.txt"));
-}
-inline std::shared_ptr<const RunewordList> shippedRunewords(const RuneTable& runes) {
-    return parseRunewordFile(shippedFile("runewords.txt"), runes).runewords;
-}
 
 // A picture object of its own for every entry, at the generated sizes.
 inline SkinImages solidSkinImages() {
