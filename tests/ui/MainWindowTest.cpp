@@ -12,7 +12,6 @@
 #include <functional>
 
 #include "Texts.h"
-#include "WidgetInput.h"
 #include "ui/ProgramStart.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/AboutTextDialog.h"
@@ -21,10 +20,8 @@
 namespace sockwright {
 namespace {
 
-using testing::click;
 using testing::findControl;
 using testing::MainWindowTest;
-using testing::pressKey;
 using testing::RecordingDialogService;
 using testing::RuntimeFolder;
 using testing::StartedWindow;
@@ -83,7 +80,7 @@ TEST_F(MainWindowTest, EveryMnemonicPressesItsOwnButtonAndBoxesAndLinksGoThrough
                   "sockwright::RunePlannerDialog"}));
     findControl<QAction>(window, "aboutMenuEntry").trigger();
     EXPECT_EQ(dialogs.dialogs.back(), "sockwright::AboutDialog");
-    click(label("contactLine"));
+    QTest::mouseClick(&label("contactLine"), Qt::LeftButton);
     EXPECT_EQ(dialogs.links,
               (QStringList{textOf(TextGamePage), textOf(TextHomePage), textOf(TextContactLink)}));
     EXPECT_TRUE(window.isVisible()) << "none of these ends the window";
@@ -142,7 +139,7 @@ TEST(AboutBoxes, ShowTheirTextsWholeAndEnterClosesTheVersionBox) {
             << "cut: " << label->text().toStdString();
     }
     versionBox.show();
-    pressKey(versionBox, Qt::Key_Return);
+    QTest::keyClick(&versionBox, Qt::Key_Return);
     EXPECT_FALSE(versionBox.isVisible());
 }
 
@@ -154,14 +151,21 @@ TEST(MainWindowClose, OkEnterAndTheCloseBoxSaveWhatTheNextStartShowsAndEscapeDoe
         bool saves;
         bool settingsBlocked = false;
     } endings[] = {
-        {"OK", [](MainWindow& window) { click(findControl<ImageButton>(window, "ok")); }, true},
-        {"Enter", [](MainWindow& window) { pressKey(window, Qt::Key_Return); }, true},
+        {"OK",
+         [](MainWindow& window) {
+             QTest::mouseClick(&findControl<ImageButton>(window, "ok"), Qt::LeftButton);
+         },
+         true},
+        {"Enter", [](MainWindow& window) { QTest::keyClick(&window, Qt::Key_Return); }, true},
         {"close box", [](MainWindow& window) { window.close(); }, true},
-        {"Escape", [](MainWindow& window) { pressKey(window, Qt::Key_Escape); }, false},
+        {"Escape", [](MainWindow& window) { QTest::keyClick(&window, Qt::Key_Escape); }, false},
         // A folder where the settings file should be cannot be replaced by a file: the user is
         // told, and the window closes all the same.
         {"OK, failing to save",
-         [](MainWindow& window) { click(findControl<ImageButton>(window, "ok")); }, false, true},
+         [](MainWindow& window) {
+             QTest::mouseClick(&findControl<ImageButton>(window, "ok"), Qt::LeftButton);
+         },
+         false, true},
     };
     for (const auto& ending : endings) {
         SCOPED_TRACE(ending.what);

@@ -8,14 +8,12 @@
 #include <QTest>
 
 #include "MainWindowTest.h"
-#include "WidgetInput.h"
 #include "ui/dialogs/PlannerList.h"
 #include "ui/dialogs/RunePlannerDialog.h"
 
 namespace sockwright {
 namespace {
 
-using testing::click;
 using testing::findControl;
 
 class PlannerCommandTest : public testing::MainWindowTest {
@@ -42,7 +40,7 @@ TEST_F(PlannerCommandTest, ACharacterChosenInThePlannerBecomesCurrentAndListsHis
         QTest::keyClick(&who, Qt::Key_Return);
         return planner.result();
     };
-    click(button("plan"));
+    QTest::mouseClick(&button("plan"), Qt::LeftButton);
     EXPECT_EQ(window.state().accounts.currentAccount(), ladder);
     EXPECT_EQ(window.state().accounts.currentCharacter(), 0);
     EXPECT_EQ(characterLine(), "CHARACTER: Europe: Ladder: SHADE");
@@ -65,7 +63,7 @@ TEST_F(PlannerCommandTest, RightClickOnARowOpensThePlannerOnItsRuneword) {
     QString shownName;
     dialogs.answer = [&](QDialog& dialog) {
         shownName = findControl<LabelButton>(dialog, "runewordName").text();
-        click(findControl<RuneToggleButton>(dialog, "runeSlot1"));
+        QTest::mouseClick(&findControl<RuneToggleButton>(dialog, "runeSlot1"), Qt::LeftButton);
         return int(QDialog::Rejected);
     };
     auto& entry = findControl<QAction>(window, "whoCanMakeEntry");

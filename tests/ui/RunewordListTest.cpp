@@ -3,19 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QHelpEvent>
+#include <QTest>
 #include <QToolTip>
 
 #include "MainWindowTest.h"
-#include "WidgetInput.h"
 #include "support/PixelCounting.h"
 #include "ui/RunewordListDelegate.h"
 #include "ui/skin/SkinColours.h"
 
 namespace sockwright {
 namespace {
-
-using testing::click;
-using testing::pressKey;
 
 Runeword makeRuneword(const std::string& name, std::vector<int> runes, int requiredLevel = 11) {
     Runeword runeword;
@@ -55,7 +52,7 @@ TEST_F(RunewordListTest, EverySelectionIsShownAndAnEmptyListShowsNothing) {
     } moves[] = {{0, true, 1}, {2, false, 1}};
     for (const auto& move : moves) {
         list().selectRow(move.from);
-        click(move.down ? button("down") : button("up"));
+        QTest::mouseClick(&(move.down ? button("down") : button("up")), Qt::LeftButton);
         EXPECT_EQ(selected(), move.to);
         EXPECT_EQ(runeSlot(1).runeNumber(), move.to + 1) << "the runeword is shown";
         EXPECT_EQ(label("levelBadge").textColour(), kRed);
@@ -63,11 +60,12 @@ TEST_F(RunewordListTest, EverySelectionIsShownAndAnEmptyListShowsNothing) {
 
     // A row the user clicks, or reaches with the arrow keys, is shown as well.
     RunewordListBox& box = list();
-    click(*box.viewport(), Qt::LeftButton, box.visualRect(model().index(1, 0)).center());
+    QTest::mouseClick(box.viewport(), Qt::LeftButton, {},
+                      box.visualRect(model().index(1, 0)).center());
     EXPECT_EQ(selected(), 1);
     EXPECT_EQ(runeSlot(2).runeNumber(), 3);
     EXPECT_EQ(label("levelBadge").text(), QStringLiteral("Clvl\n31"));
-    pressKey(box, Qt::Key_Down);
+    QTest::keyClick(&box, Qt::Key_Down);
     EXPECT_EQ(detailsPanel().text(), QStringLiteral("Third property\n"));
     EXPECT_EQ(label("levelBadge").textColour(), kWhite);
 
@@ -94,7 +92,7 @@ TEST_F(RunewordListTest, RepeatedRuneFillsTwoSlotsAndOnlyRealRunesOpenDetails) {
         EXPECT_EQ(runeSlot(slot + 1).runeNumber(), slot < 2 ? 8 : 0);
         EXPECT_EQ(runeSlot(slot + 1).currentImage().cacheKey(),
                   slot < 2 ? ral->cacheKey() : QPixmap().cacheKey());
-        click(runeSlot(slot + 1), slot % 2 == 0 ? Qt::RightButton : Qt::LeftButton);
+        QTest::mouseClick(&runeSlot(slot + 1), slot % 2 == 0 ? Qt::RightButton : Qt::LeftButton);
     }
     window.showRuneDetails(0);
     window.showRuneDetails(34);  // one past the last rune

@@ -2,15 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QTest>
 
 #include "MainWindowTest.h"
-#include "WidgetInput.h"
 #include "ui/dialogs/SelectCharacterDialog.h"
 
 namespace sockwright {
 namespace {
 
-using testing::click;
 using testing::findControl;
 using testing::pressOk;
 
@@ -34,7 +33,7 @@ TEST_F(SelectCharacterCommandTest, OkMakesTheShownCharacterCurrentAndCancelKeeps
             findControl<QLineEdit>(dialog, "name").setText(ok ? "ZED" : "RENAMED");
             return pressOk(dialog);
         };
-        click(button("selectCharacter"));
+        QTest::mouseClick(&button("selectCharacter"), Qt::LeftButton);
         EXPECT_EQ(characterLine(),
                   ok ? "CHARACTER: USEast: ZED: ZED" : "CHARACTER: USEast: DEFAULT: RENAMED");
         EXPECT_EQ(list().selectedRow(), ok ? -1 : 0);
@@ -52,7 +51,7 @@ TEST_F(SelectCharacterCommandTest, DeletingTheCurrentAccountRefillsTheListEvenAf
         }
         return pressOk(dialog);
     };
-    click(button("selectCharacter"));
+    QTest::mouseClick(&button("selectCharacter"), Qt::LeftButton);
     ASSERT_EQ(accounts().size(), 1u);
     EXPECT_EQ(accounts().currentAccount(), other);
     EXPECT_EQ(characterLine(), "CHARACTER: Europe: OTHER: NOBODY");

@@ -5,13 +5,11 @@
 #include <QTest>
 
 #include "MainWindowTest.h"
-#include "WidgetInput.h"
 #include "model/EquipmentMask.h"
 
 namespace sockwright {
 namespace {
 
-using testing::click;
 using testing::findControl;
 
 class SelectionCommandsTest : public testing::MainWindowTest {
@@ -49,7 +47,7 @@ TEST_F(SelectionCommandsTest, OkWritesTheChoicesAndRefillsTheListAndCancelChange
             SCOPED_TRACE(std::string(command) + (ok ? " OK" : " Cancel"));
             list().selectRow(0);
             answerByClicking(clicks, ok);
-            click(button(command));
+            QTest::mouseClick(&button(command), Qt::LeftButton);
             EXPECT_EQ(list().selectedRow(), ok ? -1 : 0);
             EXPECT_EQ(testing::listedNames(window).size(), ok ? listedAfterOk.size() : 99);
             if (ok) {
@@ -74,7 +72,7 @@ TEST_F(SelectionCommandsTest, RightClickInSelectRunesOpensTheRuneOverTheDialog) 
         QTest::mouseClick(&findControl<QAbstractButton>(dialog, "rune33"), Qt::RightButton);
         return QDialog::Accepted;
     };
-    click(button("selectRunes"));
+    QTest::mouseClick(&button("selectRunes"), Qt::LeftButton);
     EXPECT_EQ(dialogs.runeDetails, std::vector<int>{33});
     EXPECT_EQ(character().runes, RuneSet::all()) << "the right click toggled nothing";
 }

@@ -8,7 +8,6 @@
 #include <QTest>
 
 #include "support/FindControl.h"
-#include "ui/WidgetInput.h"
 #include "ui/dialogs/DialogChecks.h"
 #include "ui/dialogs/PlannerList.h"
 #include "ui/dialogs/RunePlannerDialog.h"
@@ -124,7 +123,7 @@ TEST_F(RunePlannerDialogTest, SelectingARunewordShowsItsRunesLevelPropertiesAndW
     EXPECT_EQ(who.rowAt(0)->text, "Europe: Ladder: SHADE");
 
     // A rune slot, and Enter on a rune to hunt, open the rune's details.
-    click(slot);
+    QTest::mouseClick(&slot, Qt::LeftButton);
     PlannerList& hunt = list(dialog, "runesToHunt");
     hunt.setFocus();
     hunt.selectRow(0);
@@ -191,7 +190,7 @@ TEST_F(RunePlannerDialogTest, ADoubleClickOrEnterOnACharacterChoosesHimAndEscape
     RunePlannerDialog dialog(accounts, runewords, runes, images);
     dialog.show();
     dialog.openOn(runeword("Spirit"));
-    pressKey(dialog, Qt::Key_Escape);
+    QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_FALSE(dialog.chosenCharacter().has_value());
 }

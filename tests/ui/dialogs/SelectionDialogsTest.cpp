@@ -7,7 +7,6 @@
 #include <stdexcept>
 
 #include "support/FindControl.h"
-#include "ui/WidgetInput.h"
 #include "ui/dialogs/DialogChecks.h"
 #include "ui/dialogs/RuneDetailsDialog.h"
 #include "ui/dialogs/SelectEquipmentDialog.h"
@@ -80,7 +79,7 @@ TEST_F(SelectRunesDialogTest, ClicksChangeOnlyTheirOwnBitsOrChoice) {
     };
     for (const auto& [control, runes, lit] : steps) {
         SCOPED_TRACE(control);
-        if (*control) click(find<QWidget>(dialog, control));
+        if (*control) QTest::mouseClick(&find<QWidget>(dialog, control), Qt::LeftButton);
         EXPECT_EQ(dialog.runes(), runes);
         expectShows(runes);
         EXPECT_EQ(litChoices(), QString(lit).split(' '));
@@ -105,11 +104,11 @@ TEST(SelectRunesDialogShortFileTest, EmptyRuneSlotsShowNothingAndKeepTheirBits) 
         EXPECT_TRUE(find(dialog, "rune", n).currentImage().isNull() &&
                     find<LabelButton>(dialog, "runeLabel", n).text().isEmpty())
             << n;
-        click(find(dialog, "rune", n), Qt::RightButton);
-        click(find(dialog, "rune", n));
+        QTest::mouseClick(&find(dialog, "rune", n), Qt::RightButton);
+        QTest::mouseClick(&find(dialog, "rune", n), Qt::LeftButton);
     }
     EXPECT_TRUE(details.isEmpty() && dialog.runes() == start);
-    click(find(dialog, "row2"));
+    QTest::mouseClick(&find(dialog, "row2"), Qt::LeftButton);
     EXPECT_EQ(dialog.runes().rows[2], kWholeRuneRow);
 }
 
@@ -131,7 +130,7 @@ TEST_F(SelectEquipmentDialogTest, EachButtonSetsItsOwnBitsAndShowsItsOwnPicture)
     const auto expectSets = [&](const char* label, EquipmentMask mask) {
         RuneToggleButton& button = labelled(label);
         dialog.setEquipment(0);
-        click(button);
+        QTest::mouseClick(&button, Qt::LeftButton);
         EXPECT_EQ(dialog.equipment(), mask) << label;
         EXPECT_TRUE(samePicture(button.currentImage(), images.equipment.highlighted[picture++]))
             << label;
@@ -154,7 +153,7 @@ TEST_F(SelectEquipmentDialogTest, TypesFlipTheirBitAndGroupsSetOrClearTheirs) {
     for (const auto& [before, label, after, grey] : cases) {
         SCOPED_TRACE(label);
         dialog.setEquipment(before);
-        if (*label) click(labelled(label));
+        if (*label) QTest::mouseClick(&labelled(label), Qt::LeftButton);
         EXPECT_EQ(dialog.equipment(), after);
         QStringList greyed;
         for (const LabelButton* text : dialog.findChildren<LabelButton*>())
