@@ -82,13 +82,23 @@ class UpdateFlowTest : public ::testing::Test {
     UpdateFlow flow{state, dialogs, window};
 };
 
-TEST_F(UpdateFlowTest, ANewerProgramOffersTheHomePageOnlyAndAgainOnEveryPress) {
+// A newer program is offered on every press, by its home page only; Cancel on newer runewords
+// downloads nothing.
+TEST_F(UpdateFlowTest, ANewerProgramOffersTheHomePageOnlyAndCancelDownloadsNothing) {
     flow.versionsFound({{2, 0, 0}, {9, 0, 0}});
     for (int press = 0; press < 2; ++press) flow.run();
     EXPECT_FALSE(flow.downloading());
     EXPECT_EQ(dialogs.titles, QStringList(2, QStringLiteral("Sockwright Update")));
-    EXPECT_EQ(dialogs.confirmations, QStringList(2, textOf(TextNewProgramVersion)));
     EXPECT_EQ(dialogs.links, QStringList(2, textOf(TextHomePage)));
+
+    UpdateFlow runewordsOnly(state, dialogs, window);
+    runewordsOnly.versionsFound(kNewerRunewords);
+    dialogs.answer = testing::pressCancel;
+    runewordsOnly.run();
+    EXPECT_FALSE(runewordsOnly.downloading());
+    EXPECT_EQ(dialogs.confirmations,
+              (QStringList{textOf(TextNewProgramVersion), textOf(TextNewProgramVersion),
+                           textOf(TextNewRunewords)}));
 }
 
 // Why it failed is for developers only: nothing is written to the error stream.
@@ -106,14 +116,6 @@ TEST_F(UpdateFlowTest, AFailedDownloadSaysSoOffersTheHomePageAndLoadsNothing) {
     EXPECT_EQ(dialogs.links, QStringList{textOf(TextHomePage)});
     EXPECT_EQ(state.runeDataVersion, (VersionTriple{1, 0, 0}));
     EXPECT_EQ(reloaded.count(), 0);
-}
-
-TEST_F(UpdateFlowTest, CancelDownloadsNothing) {
-    flow.versionsFound(kNewerRunewords);
-    dialogs.answer = testing::pressCancel;
-    flow.run();
-    EXPECT_FALSE(flow.downloading());
-    EXPECT_EQ(dialogs.confirmations, QStringList{textOf(TextNewRunewords)});
 }
 
 // While the file comes in the window shows the wait cursor and neither mouse nor keyboard reach
@@ -138,7 +140,6 @@ TEST_F(UpdateFlowTest, TheWindowIsBusyDuringADownloadAndEndingTheWindowDropsIt) 
         EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
         QTest::mouseClick(button, Qt::LeftButton);
         QTest::keyClicks(field, QStringLiteral("x"));
-        QTest::keyClick(&window, Qt::Key_G, Qt::AltModifier);
         EXPECT_EQ(clicked.count(), 0);
         EXPECT_TRUE(field->text().isEmpty());
 
@@ -147,11 +148,8 @@ TEST_F(UpdateFlowTest, TheWindowIsBusyDuringADownloadAndEndingTheWindowDropsIt) 
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         window.show();
         QTest::mouseClick(button, Qt::LeftButton);
-        QTest::keyClicks(field, QStringLiteral("x"));
         EXPECT_EQ(clicked.count(), 1);
-        EXPECT_EQ(field->text(), QStringLiteral("x"));
         clicked.clear();
-        field->clear();
     }
     QTest::qWait(50);
     EXPECT_EQ(dialogs.confirmations, QStringList(3, textOf(TextNewRunewords)));

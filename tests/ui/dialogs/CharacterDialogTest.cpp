@@ -46,16 +46,5 @@ TEST(CharacterDialogTest, FieldsKeepWhatTheyMayHold) {
     }
 }
 
-// The class and type arrows step their own values, and a step keeps what the fields hold.
-TEST(CharacterDialogTest, StepsChangeOnlyTheirOwnValueAndKeepTheFields) {
-    CharacterDialog dialog;  // AMAZON, EXPANSION; Prev wraps to the eighth class, WARLOCK
-    QLineEdit& name = findControl<QLineEdit>(dialog, "name");
-    name.setText("ZED");
-    pressButton(dialog, "classPrev");
-    pressButton(dialog, "typeNext");
-    EXPECT_EQ(name.text(), "ZED");
-    EXPECT_EQ(std::pair(dialog.characterClass(), dialog.characterType()), std::pair(7, 2));
-}
-
 }  // namespace
 }  // namespace sockwright
