@@ -62,16 +62,8 @@ TEST_F(SkinImageLoaderTest, LoadingAndCheckingReportEachFailingFileOnceInOrder) 
         std::filesystem::remove(folder.path() / name);
     folder.write("bmp/selshield.bmp", "BM but no bitmap");
     // A sound file header over an information header the decoder refuses: 7 bits per pixel.
-    std::string refused(54, '\0');
-    for (const auto& [at, value] : {std::pair{0, 'B'},
-                                    {1, 'M'},
-                                    {10, '\x36'},
-                                    {14, '\x28'},
-                                    {18, '\x04'},
-                                    {22, '\x03'},
-                                    {26, '\x01'},
-                                    {28, '\x07'}})
-        refused[static_cast<std::size_t>(at)] = value;
+    std::string refused("BM\0\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x04\0\0\0\x03\0\0\0\x01\0\x07", 29);
+    refused.resize(54);
     folder.write("bmp/selclaw.bmp", refused + std::string(64, '\x7f'));
     writeBitmap(folder.path() / "El.bmp", {4, 3}, Qt::gray);
     runeTable.set(1, Rune{.number = 1, .name = "../El"});  // would reach El.bmp beside bmp/
