@@ -7,6 +7,7 @@
 #include <QToolTip>
 
 #include "MainWindowTest.h"
+#include "support/MakeRuneword.h"
 #include "support/PixelCounting.h"
 #include "ui/RunewordListDelegate.h"
 #include "ui/skin/SkinColours.h"
@@ -14,15 +15,9 @@
 namespace sockwright {
 namespace {
 
-Runeword makeRuneword(const std::string& name, std::vector<int> runes, int requiredLevel = 11) {
-    Runeword runeword;
-    runeword.name = name;
-    runeword.equipmentMask = 0x00000200;
-    runeword.runeCount = static_cast<std::int32_t>(runes.size());
-    for (std::size_t socket = 0; socket < runes.size(); ++socket) {
-        runeword.runes[socket] = runes[socket];
-        runeword.runeSet.add(runes[socket]);
-    }
+Runeword makeRuneword(const std::string& name, const std::vector<int>& runes,
+                      int requiredLevel = 11) {
+    Runeword runeword = testing::makeRuneword(name, runes);
     runeword.requiredLevel = requiredLevel;
     runeword.properties = name + " property\n";
     return runeword;
