@@ -8,8 +8,7 @@
 
 #include "model/CharacterClass.h"
 #include "model/EquipmentMask.h"
-#include "model/RuneFileReader.h"
-#include "model/RuneTable.h"
+#include "support/ShippedData.h"
 
 namespace sockwright {
 namespace {
@@ -24,9 +23,7 @@ QImage bitmap(const QString& path) {
 // Whether the program finds each picture is seen at its start (ProgramStart); here, its size.
 TEST(GeneratedPictures, EveryPictureHasAPlainAndASelBitmapOfItsSize) {
     // Named as the program reads the rune file, which is how it looks the pictures up.
-    QFile file(QStringLiteral(SOCKWRIGHT_SHIPPED_DATA "/runes.txt"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const RuneTable runes = parseRuneFile(file.readAll().toStdString());
+    const RuneTable runes = testing::shippedRunes();
     std::vector<std::pair<QString, QSize>> pictures{{"Blank", {36, 36}}};
     for (int number = 1; number <= kRuneCount; ++number) {
         ASSERT_NE(runes.find(number), nullptr) << number;
