@@ -151,21 +151,14 @@ TEST(MainWindowClose, OkEnterAndTheCloseBoxSaveWhatTheNextStartShowsAndEscapeDoe
         bool saves;
         bool settingsBlocked = false;
     } endings[] = {
-        {"OK",
-         [](MainWindow& window) {
-             QTest::mouseClick(&findControl<ImageButton>(window, "ok"), Qt::LeftButton);
-         },
-         true},
+        {"OK", [](MainWindow& window) { findControl<ImageButton>(window, "ok").click(); }, true},
         {"Enter", [](MainWindow& window) { QTest::keyClick(&window, Qt::Key_Return); }, true},
         {"close box", [](MainWindow& window) { window.close(); }, true},
         {"Escape", [](MainWindow& window) { QTest::keyClick(&window, Qt::Key_Escape); }, false},
         // A folder where the settings file should be cannot be replaced by a file: the user is
         // told, and the window closes all the same.
         {"OK, failing to save",
-         [](MainWindow& window) {
-             QTest::mouseClick(&findControl<ImageButton>(window, "ok"), Qt::LeftButton);
-         },
-         false, true},
+         [](MainWindow& window) { findControl<ImageButton>(window, "ok").click(); }, false, true},
     };
     for (const auto& ending : endings) {
         SCOPED_TRACE(ending.what);
