@@ -233,6 +233,7 @@ TEST(UpdateFlowInTheMainWindow, ShowsTheOfferRefillsTheListAndEndsWhenTheDataCan
     const QStringList listed = testing::listedNames(window);
     EXPECT_TRUE(listed.contains("Steel II"));
     EXPECT_FALSE(listed.contains("Steel"));
+    EXPECT_TRUE(window.isVisible()) << "new runewords that load leave the window open";
 
     // The offer stays: a second press downloads again, and the file goes missing while
     // "updated" is shown.

@@ -121,6 +121,15 @@ TEST_F(SelectCharacterDialogTest, CommandsAskFirstAndChangeOnlyOnOk) {
     }
 }
 
+// Only a character can be chosen: a click or a double click on a free slot selects nothing.
+TEST_F(SelectCharacterDialogTest, AFreeSlotTakesNoClick) {
+    open(account("A", 2), 1);
+    QTest::mouseClick(&dialog->card(5), Qt::LeftButton);
+    QTest::mouseDClick(&dialog->card(5), Qt::LeftButton);
+    EXPECT_EQ(shown(), "USEast: A c0 [c1]");
+    EXPECT_EQ(dialog->selectedSlot(), 1);
+}
+
 // A card shows char/ + character + account + realm + .bmp in place of the class picture; a
 // renamed character falls back to its class picture and keeps its level, class and type. A new
 // character is a level 99 AMAZON with every selection.
