@@ -40,6 +40,21 @@ TEST_F(SelectCharacterCommandTest, OkMakesTheShownCharacterCurrentAndCancelKeeps
     }
 }
 
+// The list's colours follow the level: a level changed in the dialog refills it even after Cancel.
+TEST_F(SelectCharacterCommandTest, ALevelChangedBeforeCancelRefillsTheList) {
+    window.moveDown();
+    dialogs.answer = [](QDialog& dialog) {
+        if (auto* select = qobject_cast<SelectCharacterDialog*>(&dialog)) {
+            select->editCharacter();
+            return int(QDialog::Rejected);
+        }
+        findControl<QLineEdit>(dialog, "level").setText("1");
+        return pressOk(dialog);
+    };
+    QTest::mouseClick(&button("selectCharacter"), Qt::LeftButton);
+    EXPECT_EQ(list().selectedRow(), -1);
+}
+
 TEST_F(SelectCharacterCommandTest, DeletingTheCurrentAccountRefillsTheListEvenAfterCancel) {
     Account* other = accounts().addAccount("OTHER", "Europe", "NOBODY", 5, 0, 0);
     other->characters[0].runes = RuneSet{};
