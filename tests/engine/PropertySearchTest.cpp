@@ -52,6 +52,7 @@ TEST(PropertySearchTest, WordsInAnyOrderOnOneLineAndTheAbbreviationsPlayersType)
         {"  rate   CAST ", {{"Caster", {1}}}},
         {"+skills", {{"Caster", {0}}}},
         {"all res", {{"Caster", {2}}}},
+        {"all skills", {{"Caster", {0}}}},
         {"ed", {{"Fighter", {0}}}},  // Enhanced Damage, not Enhanced Defense
         {"edef", {{"Guard", {0}}}},
         {"ias", {{"Fighter", {1}}}},
