@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "engine/PropertySearch.h"
-#include "model/RunewordFileReader.h"
-#include "support/ShippedData.h"
+#include "model/RunewordList.h"
 
 namespace sockwright {
 namespace {
@@ -54,6 +52,7 @@ TEST(PropertySearchTest, WordsInAnyOrderOnOneLineAndTheAbbreviationsPlayersType)
         {"  rate   CAST ", {{"Caster", {1}}}},
         {"+skills", {{"Caster", {0}}}},
         {"all res", {{"Caster", {2}}}},
+        {"all skills", {{"Caster", {0}}}},
         {"ed", {{"Fighter", {0}}}},  // Enhanced Damage, not Enhanced Defense
         {"edef", {{"Guard", {0}}}},
         {"ias", {{"Fighter", {1}}}},
@@ -98,25 +97,6 @@ TEST(PropertySearchTest, ClassSkillsByNameOrShortFormWithPlusOrSkills) {
     for (const auto& [query, expected] : cases) {
         EXPECT_EQ(found(search, query), expected) << "query: \"" << query << "\"";
     }
-}
-
-// In the shipped file "fcr" finds exactly the runewords with a Faster Cast Rate line, at those
-// lines.
-TEST(PropertySearchTest, FcrFindsTheFasterCastRateLinesOfTheShippedFile) {
-    const RunewordFileParse shipped = parseRunewordFile(testing::shippedFile("runewords.txt"), {});
-    ASSERT_TRUE(shipped.runewords);
-    Found expected;
-    for (const Runeword& runeword : *shipped.runewords) {
-        std::vector<int> lines;
-        std::istringstream properties(runeword.properties);
-        int at = 0;
-        for (std::string line; std::getline(properties, line); ++at) {
-            if (line.find("Faster Cast Rate") != std::string::npos) lines.push_back(at);
-        }
-        if (!lines.empty()) expected.emplace_back(runeword.name, lines);
-    }
-    EXPECT_GE(expected.size(), 5u);
-    EXPECT_EQ(found(PropertySearch(pointersTo(*shipped.runewords)), "fcr"), expected);
 }
 
 }  // namespace

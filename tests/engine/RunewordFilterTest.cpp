@@ -76,12 +76,13 @@ TEST(RunewordFilterTest, EquipmentMustShareAType) {
 // from an edited settings file and list nothing, not even runewords whose count they equal.
 TEST(RunewordFilterTest, RuneCountFilterCountsSockets) {
     RunewordList list{makeRuneword("RalRal", {8, 8}), makeRuneword("Ral", {8}),
-                      makeRuneword("None", {})};
+                      makeRuneword("None", {}), makeRuneword("Six", {8, 8, 8, 8, 8, 8})};
     list.push_back(makeRuneword("Zero", {}));
     list.back().runeCount = 0;
     const std::pair<RuneCountFilter, Names> rows[] = {
-        {kAnyRuneCount, {"RalRal", "Ral", "None", "Zero"}},
+        {kAnyRuneCount, {"RalRal", "Ral", "None", "Six", "Zero"}},
         {2, {"RalRal"}},
+        {6, {"Six"}},
         {1, {"Ral"}},
         {0, {}},
         {-1, {}},

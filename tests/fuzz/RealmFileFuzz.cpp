@@ -6,10 +6,7 @@
 #include "fuzz/FuzzTarget.h"
 #include "model/RealmFileReader.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace sockwright;
-    using namespace sockwright::fuzz;
-    const std::string_view bytes = bytesOf(data, size);
+FUZZ_TARGET(bytes) {
     const RealmList realms = parseRealmFile(bytes);
 
     // A zero byte ends a line like a line feed.
@@ -19,9 +16,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& realm : realms)
         FUZZ_CHECK(realm.find_first_of(std::string_view("\n\0", 2)) == std::string::npos);
 
-    // After a zero byte, a line feed makes an empty line.
-    const bool plainLines = bytes.find_first_of(std::string_view("\r\0", 2)) == std::string::npos &&
-                            !bytes.starts_with('\n') && bytes.find("\n\n") == std::string::npos;
-    if (plainLines) FUZZ_CHECK(parseRealmFile(withCrLf(bytes)) == realms);
-    return 0;
+    if (hasPlainLines(bytes)) FUZZ_CHECK(parseRealmFile(withCrLf(bytes)) == realms);
 }

@@ -24,10 +24,7 @@ bool holdsLineFeed(const Rune& rune) {
 }  // namespace
 }  // namespace sockwright::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace sockwright;
-    using namespace sockwright::fuzz;
-    const std::string_view bytes = bytesOf(data, size);
+FUZZ_TARGET(bytes) {
     const RuneTable table = parseRuneFile(bytes);
 
     const long lines = std::count(bytes.begin(), bytes.end(), '\n') +
@@ -45,5 +42,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int number = 1; number <= runes; ++number)
             FUZZ_CHECK(sameRune(*crLf.find(number), *table.find(number)));
     }
-    return 0;
 }

@@ -12,22 +12,20 @@
 #include "update/HttpAnswer.h"
 #include "update/RunewordFileCheck.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace sockwright;
-    using namespace sockwright::fuzz;
-    if (size == 0) return 0;
-    std::string_view answer = bytesOf(data + 1, size - 1);
-    const std::size_t pieceSize = 1 + data[0] * 8;
+FUZZ_TARGET(bytes) {
+    if (bytes.empty()) return;
+    std::string_view answer = bytes.substr(1);
+    const std::size_t pieceSize = 1 + static_cast<std::uint8_t>(bytes[0]) * 8;
 
     FileAnswer file;
     std::string body;
     while (!answer.empty()) {
         std::string piece;
-        if (!file.take(answer.substr(0, pieceSize), piece)) return 0;
+        if (!file.take(answer.substr(0, pieceSize), piece)) return;
         body += piece;
         answer.remove_prefix(std::min(pieceSize, answer.size()));
     }
-    if (!file.complete() || !isLoadableRunewordFile(body, fullRuneTable())) return 0;
+    if (!file.complete() || !isLoadableRunewordFile(body, fullRuneTable())) return;
 
     static const testing::TempFolder folder;
     folder.write("runewords.txt", body);
@@ -41,5 +39,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RuneDataVersion version;
     FUZZ_CHECK(readVersion(body.substr(0, body.find('\n')), version) == 3);
     FUZZ_CHECK(state.runeDataVersion == version);
-    return 0;
 }

@@ -44,10 +44,7 @@ void checkRuneword(const Runeword& runeword) {
 }  // namespace
 }  // namespace sockwright::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace sockwright;
-    using namespace sockwright::fuzz;
-    const std::string_view bytes = bytesOf(data, size);
+FUZZ_TARGET(bytes) {
     const RunewordFileParse parse = parseRunewordFile(bytes, fullRuneTable());
 
     FUZZ_CHECK(parse.versionNumbersRead >= 0 && parse.versionNumbersRead <= 3);
@@ -60,5 +57,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (bytes.find('\r') == std::string_view::npos)
         FUZZ_CHECK(sameParse(parseRunewordFile(withCrLf(bytes), fullRuneTable()), parse));
-    return 0;
 }

@@ -4,18 +4,12 @@
 
 #include "fuzz/SettingsChecks.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace sockwright;
-    using namespace sockwright::fuzz;
-    const std::string_view bytes = bytesOf(data, size);
+FUZZ_TARGET(bytes) {
     ProgramState state;
     loadSettingsText(bytes, state);
     checkLoadedSettings(state);
 
-    // An empty line or a zero byte ends reading in an LF file; its CR LF form would read on.
-    const bool plainLines = bytes.find_first_of(std::string_view("\r\0", 2)) == std::string::npos &&
-                            !bytes.starts_with('\n') && bytes.find("\n\n") == std::string::npos;
-    if (plainLines) {
+    if (hasPlainLines(bytes)) {
         ProgramState crLf;
         loadSettingsText(withCrLf(bytes), crLf);
         FUZZ_CHECK(sameSettings(crLf, state) &&
@@ -28,5 +22,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     loadSettingsText(saved, again);
     FUZZ_CHECK(!again.settings.keepBackupBeforeSave && sameSettings(again, state));
     FUZZ_CHECK(settingsFileText(again) == saved);
-    return 0;
 }

@@ -50,21 +50,16 @@ void checkVersionText(std::string_view body) {
 }  // namespace
 }  // namespace sockwright::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace sockwright;
-    using namespace sockwright::fuzz;
-    if (size == 0) return 0;
-    const std::string_view answer = bytesOf(data + 1, size - 1);
-    const std::vector<std::string_view> parts = pieces(answer, data[0]);
+FUZZ_TARGET(bytes) {
+    if (bytes.empty()) return;
+    const std::string_view answer = bytes.substr(1);
+    const std::vector<std::string_view> parts = pieces(answer, static_cast<std::uint8_t>(bytes[0]));
 
     const std::string_view window = answer.substr(0, kAnswerWindow);
     const std::optional<std::size_t> bodyStart = findBodyStart(answer);
-    if (bodyStart) {
-        FUZZ_CHECK(*bodyStart >= 4 && *bodyStart <= window.size());
-        FUZZ_CHECK(window.find("\r\n\r\n") + 4 == *bodyStart);
-    } else {
-        FUZZ_CHECK(window.find("\r\n\r\n") == std::string_view::npos);
-    }
+    const std::size_t headerEnd = window.find("\r\n\r\n");
+    FUZZ_CHECK(bodyStart ==
+               (headerEnd == std::string_view::npos ? std::nullopt : std::optional(headerEnd + 4)));
 
     // A version answer counts up to its first 2048 bytes.
     VersionAnswer version;
@@ -101,5 +96,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(body.empty() && !file.complete());
         FUZZ_CHECK(usable == (answer.size() < kAnswerWindow));
     }
-    return 0;
 }

@@ -62,6 +62,11 @@ TEST(AccountListTest, DeletingACharacterMovesTheLaterOnesDownAndTheCurrentOneFol
     ASSERT_EQ(current.charactersInUse(), 1);
     list.deleteCharacter(current, 0);  // the only character is never deleted
     EXPECT_TRUE(current.characters[0].inUse);
+
+    Account& full = accountWithCharacters(list, 8);
+    list.deleteCharacter(full, 0);  // the one in the last slot moves down too
+    EXPECT_EQ(full.characters[6].name, "C7");
+    EXPECT_FALSE(full.characters[7].inUse);
 }
 
 // An added account goes to the tail without becoming current.

@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <string>
 #include <tuple>
@@ -62,24 +60,6 @@ TEST_F(RuneDataLoaderTest, EachDataFileDecidesHowFarTheLoadingGoes) {
         EXPECT_EQ(state.realms.empty(), result != Loaded);
         EXPECT_EQ(state.accounts.empty(), result != Loaded);
     }
-}
-
-// A file as large as the address space allowed can never be held in memory: the load fails with
-// the memory message. The limit is set in a child process, and the file is sparse.
-TEST_F(RuneDataLoaderTest, FileLargerThanTheMemoryAllowedGivesTheMemoryMessage) {
-#if defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "the address sanitizer needs an unlimited address space";
-#endif
-    constexpr rlim_t size = rlim_t{1} << 30;
-    std::filesystem::resize_file(folder.path() / "runes.txt", size);
-    const auto loadWithLittleMemory = [&] {
-        const rlimit limit{size, size};
-        const bool limited = setrlimit(RLIMIT_AS, &limit) == 0;
-        const bool failed = loadRuneData(state, messages) == RuneDataLoadResult::Failed;
-        const bool told = messages.messages == Messages{"Failed to allocate enough memory"};
-        _exit(limited && failed && told ? 0 : 1);
-    };
-    EXPECT_EXIT(loadWithLittleMemory(), ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

@@ -192,11 +192,6 @@ TEST_F(SettingsFileTest, FileNotReadInFullIsCopiedAsideBeforeTheFirstSave) {
     EXPECT_EQ(folder.read("settings.dat"), settingsFileText(state));
     ASSERT_TRUE(saveSettings(state));  // the copy is made once
     EXPECT_EQ(folder.read("settings.dat.bak"), old);
-
-    fs::remove(folder.path() / "settings.dat");
-    fs::create_directories(folder.path() / "settings.dat" / "inside");
-    loadSettings(state);
-    EXPECT_TRUE(state.settings.keepBackupBeforeSave);
 }
 
 }  // namespace

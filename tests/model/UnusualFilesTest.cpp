@@ -54,13 +54,12 @@ struct UnusualFilesTest : ::testing::Test {
     }
 
     // Loads the data folder in a child process; the check runs there on the result and returns
-    // what is wrong. The load must end well within the deadline and without growing memory.
+    // what is wrong. The load must end within five seconds and without growing memory.
     void loadInChild(const std::function<std::string(RuneDataLoadResult)>& check) {
         const testing::ChildOutcome outcome =
-            runInChild([&] { return check(loadRuneData(state, messages)); }, 10s);
+            runInChild([&] { return check(loadRuneData(state, messages)); }, 5s);
         EXPECT_TRUE(outcome.finished) << (outcome.timedOut ? "blocked" : "memory grew");
         EXPECT_EQ(outcome.report, "");
-        EXPECT_LT(outcome.took, 5s);
     }
 
     TempFolder folder;
