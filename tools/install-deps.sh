@@ -9,6 +9,8 @@ packages=(
     fontconfig fonts-dejavu-core fonts-quattrocento
     # The real update server of the update tests.
     nginx
+    # The program's windows on a real X server under a real window manager, read and driven.
+    xvfb xauth openbox x11-utils xdotool
     # The Debian package: made by CPack with dpkg-shlibdeps, checked by the validators and lintian.
     dpkg-dev file desktop-file-utils appstream lintian
 )

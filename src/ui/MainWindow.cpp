@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -64,10 +65,15 @@ bool listsTheSame(const Character& one, const Character& other) {
     return one.selections() == other.selections() && one.level == other.level;
 }
 
+// The dialogs' frame on a normal top-level window: the desktop lists it in its task bar and
+// window switcher as the program's main window, and attaches it to no other window.
+constexpr Qt::WindowFlags kMainWindowFlags =
+    Qt::Window | (kDialogWindowFlags & ~Qt::WindowFlags(Qt::WindowType_Mask));
+
 }  // namespace
 
 MainWindow::MainWindow(DialogService& dialogs, QWidget* parent)
-    : QDialog(parent, kDialogWindowFlags),
+    : QDialog(parent, kMainWindowFlags),
       dialogs_(dialogs),
       updateFlow_(new UpdateFlow(state_, dialogs, *this)),
       model_(new RunewordListModel(state_.runeTable, this)) {
@@ -407,6 +413,15 @@ void MainWindow::saveSettingsOrTell() {
 void MainWindow::accept() {
     saveSettingsOrTell();
     QDialog::accept();
+}
+
+int MainWindow::exec() {
+    setResult(0);
+    QEventLoop loop;
+    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+    show();
+    if (isVisible()) loop.exec(QEventLoop::DialogExec);
+    return result();
 }
 
 void MainWindow::endAtRequest() {

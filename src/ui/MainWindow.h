@@ -70,6 +70,10 @@ class MainWindow : public QDialog {
     // The check at start-up and what the Update button does.
     UpdateFlow& updateFlow() { return *updateFlow_; }
 
+    // Runs the window until it ends, as exec() runs a dialog, but without making it modal: a
+    // modal window is announced to the desktop as a dialog, and this is the program's main window.
+    // The dialogs it opens are modal over it as before.
+    int exec() override;
     // OK: saves the settings, then ends the dialog.
     void accept() override;
     // A request from outside to end the program (the session ending, Ctrl+C): saves the
