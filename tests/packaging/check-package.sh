@@ -161,5 +161,11 @@ env -i PATH=/usr/bin:/bin HOME="$work/first" XDG_DATA_HOME="$work/not-a-folder" 
 [[ $status -eq 1 ]] && grep -q "cannot create" "$work/output" ||
     fail "unusable data home: status $status, output: $(cat "$work/output")"
 
+# Arguments reach the program through the launcher unchanged, and --version needs no display.
+version=$(env -i PATH=/usr/bin:/bin HOME="$work/first" "$launcher" --version 2>&1) ||
+    fail "--version through the launcher failed: $version"
+[[ "$version" == "Sockwright $(dpkg-deb -f "$package" Version)" ]] ||
+    fail "--version through the launcher printed: $version"
+
 [[ $failures -eq 0 ]] || exit 1
 echo "package $(basename "$package") passes; its program kept each user's data apart"
