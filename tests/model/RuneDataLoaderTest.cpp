@@ -4,6 +4,7 @@
 #include <tuple>
 #include <vector>
 
+#include "Texts.h"
 #include "model/RuneDataLoader.h"
 #include "support/RecordingMessageSink.h"
 #include "support/TempFolder.h"
@@ -52,8 +53,8 @@ TEST_F(RuneDataLoaderTest, EachDataFileDecidesHowFarTheLoadingGoes) {
         std::filesystem::remove(folder.path() / file);
         if (bytes) folder.write(file, bytes);
         EXPECT_EQ(loadRuneData(state, messages), result);
-        const char* message =
-            result == Failed ? "Failed to open rune data file" : "Corrupt Runeword file";
+        const std::string message =
+            result == Failed ? std::string(text(TextCannotOpenRuneData)) : "Corrupt Runeword file";
         EXPECT_EQ(messages.messages, result == Loaded ? Messages{} : Messages{message});
         EXPECT_EQ(state.runewords == old, keepsOld);
         EXPECT_EQ(state.runeDataVersion, version);

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "Texts.h"
 #include "model/FileContents.h"
 #include "model/FileReplacement.h"
 #include "model/RuneDataLoader.h"
@@ -76,8 +77,8 @@ TEST_F(UnusualFilesTest, DataFileOfAnotherKindOrTooLargeStopsTheLoadWithItsMessa
             SCOPED_TRACE(std::string(name) + " as " + kind.name);
             fs::remove_all(folder.path() / name);
             kind.make(folder.path() / name);
-            const std::string message = &kind == &kTooLarge ? "Failed to allocate enough memory"
-                                                            : "Failed to open rune data file";
+            const std::string message(
+                text(&kind == &kTooLarge ? TextOutOfMemory : TextCannotOpenRuneData));
             loadInChild([&](RuneDataLoadResult result) -> std::string {
                 if (result != RuneDataLoadResult::Failed) return "the load did not fail";
                 if (messages.messages != std::vector{message}) return "not the right message";

@@ -13,10 +13,7 @@ namespace {
 using testing::findControl;
 using testing::pressOk;
 
-class SelectCharacterCommandTest : public testing::MainWindowTest {
-  protected:
-    AccountList& accounts() { return window.state().accounts; }
-};
+using SelectCharacterCommandTest = testing::MainWindowTest;
 
 // The dialog changes accounts at once, so the line shows a character renamed in it even after
 // Cancel; only OK makes the shown character current and refills the list.
@@ -53,24 +50,6 @@ TEST_F(SelectCharacterCommandTest, ALevelChangedBeforeCancelRefillsTheList) {
     };
     QTest::mouseClick(&button("selectCharacter"), Qt::LeftButton);
     EXPECT_EQ(list().selectedRow(), -1);
-}
-
-TEST_F(SelectCharacterCommandTest, DeletingTheCurrentAccountRefillsTheListEvenAfterCancel) {
-    Account* other = accounts().addAccount("OTHER", "Europe", "NOBODY", 5, 0, 0);
-    other->characters[0].runes = RuneSet{};
-    window.moveDown();
-    dialogs.answer = [](QDialog& dialog) {
-        if (auto* select = qobject_cast<SelectCharacterDialog*>(&dialog)) {
-            select->deleteAccount();  // DEFAULT, the shown account, after its confirmation
-            return int(QDialog::Rejected);
-        }
-        return pressOk(dialog);
-    };
-    QTest::mouseClick(&button("selectCharacter"), Qt::LeftButton);
-    ASSERT_EQ(accounts().size(), 1u);
-    EXPECT_EQ(accounts().currentAccount(), other);
-    EXPECT_EQ(characterLine(), "CHARACTER: Europe: OTHER: NOBODY");
-    EXPECT_EQ(model().rowCount(), 0) << "the list belongs to NOBODY now";
 }
 
 }  // namespace

@@ -119,8 +119,8 @@ TEST_F(UpdateFlowTest, AFailedDownloadSaysSoOffersTheHomePageAndLoadsNothing) {
 }
 
 // While the file comes in the window shows the wait cursor and neither mouse nor keyboard reach
-// it. However the window ends, the download ends with it, no box follows, and the window takes
-// input again. (What stays on disk is seen from the program's side, in TerminationTest.)
+// it. However the window ends, the download ends with it, no box follows, the window takes input
+// again, and runewords.txt stays as it was with no temporary file beside it.
 TEST_F(UpdateFlowTest, TheWindowIsBusyDuringADownloadAndEndingTheWindowDropsIt) {
     const std::string file = runewordFile();
     QSignalSpy clicked(button, &QPushButton::clicked);
@@ -153,6 +153,8 @@ TEST_F(UpdateFlowTest, TheWindowIsBusyDuringADownloadAndEndingTheWindowDropsIt) 
     }
     QTest::qWait(50);
     EXPECT_EQ(dialogs.confirmations, QStringList(3, textOf(TextNewRunewords)));
+    EXPECT_TRUE(runewordFile() == file);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("data"), {}), 3);
 }
 
 // Each check sends the same id, made once in the user's settings; with checking switched off

@@ -107,9 +107,8 @@ TEST_F(RunewordDownloadTest, StoresTheBodyUnchangedWhateverSegmentsItCameIn) {
                           body.substr(2 * third)}}}),
               "");
     expectOnlyTheFile(body);
-    EXPECT_EQ(requests, std::vector<std::string>{
-                            "GET http://" + std::string(text(TextUpdateHost)) +
-                            "/Sockwright/updates/runewords.txt HTTP/1.0\r\n\r\n" + '\0'});
+    EXPECT_EQ(requests,
+              std::vector<std::string>{std::string(text(TextRunewordFileRequest)) + '\0'});
 }
 
 TEST_F(RunewordDownloadTest, AFailedDownloadLeavesTheOldFileAsItWas) {

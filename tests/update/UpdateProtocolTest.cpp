@@ -74,27 +74,15 @@ TEST(HttpAnswer, TheHeaderMustEndWithinTheFirst2048Bytes) {
     EXPECT_EQ(noEnd.version({}), std::nullopt);
 }
 
-TEST(HttpAnswer, AFileAnswerPassesTheBodyUnchangedHoweverItArrives) {
-    const std::string answer = "HTTP/1.0 200 OK\r\nContent-Length: 9\r\n\r\nA\r\nB\r\n\r\nC";
-    for (const std::size_t piece : {std::size_t{1}, std::size_t{5}, answer.size()}) {
-        FileAnswer file;
-        std::string body;
-        for (std::size_t at = 0; at < answer.size(); at += piece) {
-            ASSERT_TRUE(file.take(std::string_view(answer).substr(at, piece), body));
-        }
-        EXPECT_EQ(body, "A\r\nB\r\n\r\nC") << piece;
-        EXPECT_TRUE(file.complete());
-    }
-
-    // A body shorter than the header announced was cut; no header end at all is no answer.
+// How the pieces of a file answer arrive plays no part: the update_answer fuzz target's replay
+// proves that on every kept input. The announced length is read in any letter case and after
+// any blanks; a body shorter than it was cut.
+TEST(HttpAnswer, AFileAnswerShorterThanItsAnnouncedLengthWasCut) {
     FileAnswer cut;
     std::string body;
     ASSERT_TRUE(cut.take("HTTP/1.0 200 OK\r\ncontent-length:  10\r\n\r\nshort", body));
+    EXPECT_EQ(body, "short");
     EXPECT_FALSE(cut.complete());
-    FileAnswer endless;
-    EXPECT_TRUE(endless.take(std::string(2047, 'h'), body));
-    EXPECT_FALSE(endless.complete());
-    EXPECT_FALSE(endless.take("h\r\n\r\n", body));
 }
 
 TEST(RunewordFileCheck, OnlyAWholeRunewordFileMayReplaceTheOldOne) {
