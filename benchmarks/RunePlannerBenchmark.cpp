@@ -72,6 +72,7 @@ void BM_WhoCanMake(benchmark::State& state) {
     }
     Runeword spirit;
     spirit.runeCount = 4;
+    spirit.runes = {7, 10, 9, 11};
     for (int rune : {7, 10, 9, 11}) spirit.runeSet.add(rune);
     std::size_t able = 0;
     for (auto _ : state) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "engine/RunewordFilter.h"
 
@@ -14,6 +15,18 @@ struct Shortfall {
     int copies = 0;
     int rune = 0;
 };
+
+// Two or more distinct runes of `wanted` not owned at all. Bit tests settle most runewords of a
+// thousand without counting copies.
+bool lacksTwoRunes(const RuneSet& wanted, const RuneSet& owned) {
+    int found = 0;
+    for (int row = 0; row < kRuneRowCount; ++row) {
+        const std::uint32_t missing = wanted.rows[row] & ~owned.rows[row];
+        if (missing == 0) continue;
+        if ((missing & (missing - 1)) != 0 || ++found == 2) return true;
+    }
+    return false;
+}
 
 Shortfall shortfallOf(const Runeword& runeword, const RuneCounts& held) {
     const auto first = runeword.runes.begin();
@@ -56,8 +69,9 @@ RunePlan planRunes(const CharacterSelections& filters, const RuneCounts& held,
     RunePlan plan;
     std::array<std::vector<const Runeword*>, kRuneCount + 1> byMissingRune;
     const RunewordFilter filter(filters);
+    const RuneSet owned = held.owned();
     for (const Runeword& runeword : runewords) {
-        if (!isPlanned(filter, runeword)) continue;
+        if (!isPlanned(filter, runeword) || lacksTwoRunes(runeword.runeSet, owned)) continue;
         const Shortfall shortfall = shortfallOf(runeword, held);
         if (shortfall.copies == 0) {
             plan.canMakeNow.push_back(&runeword);
