@@ -74,8 +74,6 @@ TEST(CubePlannerTest, UpgradesTheSpareRunesIntoTheLackingOnesWithTheirGems) {
     const CubePlan tir = planCube(RuneTally::of(makeRuneword("Tir", {kTir})), holding({{kEl, 9}}));
     EXPECT_EQ(tir.steps, (std::vector<CubeStep>{{cubeRecipeFor(kEld), 3, 9, 0},
                                                 {cubeRecipeFor(kTir), 1, 3, 0}}));
-
-    EXPECT_TRUE(planCube(infinity, holding({{kBer, 2}, {kMal, 1}, {kIst, 1}})).steps.empty());
 }
 
 // The plan fails at the lowest rune whose demand the spare runes cannot meet, and says how many
@@ -121,17 +119,14 @@ TEST(CubePlannerTest, CanMakeWithTheCubeListsWhatOnlyTheCubeCompletes) {
 TEST(ShoppingListTest, SumsTheGoalsAndPlansTheCubeForAllOfThem) {
     const Runeword berEl = makeRuneword("BerEl", {kBer, kEl});
     const Runeword berMal = makeRuneword("BerMal", {kBer, kMal});
-    const ShoppingList list = shoppingList({&berEl, &berMal}, holding({{kBer, 1}, {kSur, 2}}));
+    const ShoppingList list =
+        shoppingList({&berEl, &berMal}, holding({{kEl, 1}, {kMal, 1}, {kBer, 1}, {kSur, 2}}));
     EXPECT_EQ(list.needed.count(kBer), 2);
-    EXPECT_EQ(list.lacking.count(kBer), 1);
-    EXPECT_EQ(list.lacking.count(kMal), 1);
-    EXPECT_FALSE(list.cube.reachable) << "nothing is below the El and the Mal";
-
-    const ShoppingList both =
-        shoppingList({&berEl, &berMal}, holding({{kEl, 1}, {kMal, 3}, {kSur, 4}}));
-    ASSERT_TRUE(both.cube.reachable);
-    EXPECT_EQ(both.cube.cubeUses, 2);
-    EXPECT_EQ(both.gems, (std::vector<GemNeed>{{{GemKind::Amethyst, GemGrade::Flawless}, 2}}));
+    RuneTally oneBer;
+    oneBer.add(kBer, 1);
+    EXPECT_EQ(list.lacking, oneBer);
+    EXPECT_EQ(list.cube.cubeUses, 1);
+    EXPECT_EQ(list.gems, (std::vector<GemNeed>{{{GemKind::Amethyst, GemGrade::Flawless}, 1}}));
 }
 
 }  // namespace
