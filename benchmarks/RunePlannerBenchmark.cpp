@@ -40,7 +40,7 @@ void BM_PlanRunes(benchmark::State& state) {
     const Character character = owningRunesUpTo(static_cast<int>(state.range(0)));
     std::size_t oneAway = 0;
     for (auto _ : state) {
-        RunePlan plan = planRunes(character, runewords);
+        RunePlan plan = planRunes(character, RuneCounts::oneOfEach(character.runes), runewords);
         oneAway = plan.oneRuneAway.size();
         benchmark::DoNotOptimize(plan);
     }
@@ -72,6 +72,7 @@ void BM_WhoCanMake(benchmark::State& state) {
     }
     Runeword spirit;
     spirit.runeCount = 4;
+    spirit.runes = {7, 10, 9, 11};
     for (int rune : {7, 10, 9, 11}) spirit.runeSet.add(rune);
     std::size_t able = 0;
     for (auto _ : state) {

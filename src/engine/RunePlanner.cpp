@@ -2,39 +2,48 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
+#include <cstdint>
 
 #include "engine/RunewordFilter.h"
 
 namespace sockwright {
 namespace {
 
-// The runes of `wanted` that `owned` lacks.
-RuneSet lacking(const RuneSet& wanted, const RuneSet& owned) {
-    RuneSet missing;
-    for (int row = 0; row < kRuneRowCount; ++row)
-        missing.rows[row] = wanted.rows[row] & ~owned.rows[row];
-    return missing;
-}
+// What a runeword lacks of the held runes: how many copies in all (counting stops at 2), and
+// the rune when a single copy is missing.
+struct Shortfall {
+    int copies = 0;
+    int rune = 0;
+};
 
-// How many runes a set holds: 0, 1, or 2 for two and more. Cheaper than counting every bit,
-// which matters across a thousand runewords per keystroke.
-int noneOneOrMore(const RuneSet& runes) {
+// Two or more distinct runes of `wanted` not owned at all. Bit tests settle most runewords of a
+// thousand without counting copies.
+bool lacksTwoRunes(const RuneSet& wanted, const RuneSet& owned) {
     int found = 0;
-    for (const std::uint32_t row : runes.rows) {
-        if (row == 0) continue;
-        if ((row & (row - 1)) != 0) return 2;
-        if (++found == 2) return 2;
+    for (int row = 0; row < kRuneRowCount; ++row) {
+        const std::uint32_t missing = wanted.rows[row] & ~owned.rows[row];
+        if (missing == 0) continue;
+        if ((missing & (missing - 1)) != 0 || ++found == 2) return true;
     }
-    return found;
+    return false;
 }
 
-// The number of the only rune in a set of one.
-int onlyRune(const RuneSet& runes) {
-    for (int row = 0; row < kRuneRowCount; ++row) {
-        if (runes.rows[row] != 0) return row * kRunesPerRow + std::countr_zero(runes.rows[row]) + 1;
+Shortfall shortfallOf(const Runeword& runeword, const RuneCounts& held) {
+    const auto first = runeword.runes.begin();
+    const auto end = first + std::clamp<int>(runeword.runeCount, 0, kMaxRunesPerRuneword);
+    Shortfall shortfall;
+    for (auto socket = first; socket != end; ++socket) {
+        const int rune = *socket;
+        // Each rune is counted once, at its first socket.
+        if (!isRuneNumber(rune) || std::find(first, socket, rune) != socket) continue;
+        const auto needed = static_cast<int>(std::count(socket, end, rune));
+        const int missing = needed - held.count(rune);
+        if (missing <= 0) continue;
+        shortfall.copies += missing;
+        shortfall.rune = rune;
+        if (shortfall.copies >= 2) return {2, 0};
     }
-    return 0;
+    return shortfall;
 }
 
 // A runeword without runes (a broken runes line) is nothing one could make.
@@ -44,9 +53,9 @@ bool isPlanned(const RunewordFilter& filter, const Runeword& runeword) {
 
 }  // namespace
 
-std::vector<const Runeword*> plannedRunewords(const Character& character,
+std::vector<const Runeword*> plannedRunewords(const CharacterSelections& filters,
                                               const RunewordList& runewords) {
-    const RunewordFilter filter(character);
+    const RunewordFilter filter(filters);
     std::vector<const Runeword*> planned;
     planned.reserve(runewords.size());
     for (const Runeword& runeword : runewords) {
@@ -55,30 +64,31 @@ std::vector<const Runeword*> plannedRunewords(const Character& character,
     return planned;
 }
 
-RunePlan planRunes(const Character& character, const RunewordList& runewords) {
+RunePlan planRunes(const CharacterSelections& filters, const RuneCounts& held,
+                   const RunewordList& runewords) {
     RunePlan plan;
     std::array<std::vector<const Runeword*>, kRuneCount + 1> byMissingRune;
-    const RunewordFilter filter(character);
-    for (const Runeword& listed : runewords) {
-        if (!isPlanned(filter, listed)) continue;
-        const Runeword* runeword = &listed;
-        const RuneSet missing = lacking(runeword->runeSet, character.runes);
-        const int missingCount = noneOneOrMore(missing);
-        if (missingCount == 0) {
-            plan.canMakeNow.push_back(runeword);
-        } else if (missingCount == 1) {
-            byMissingRune[static_cast<std::size_t>(onlyRune(missing))].push_back(runeword);
+    const RunewordFilter filter(filters);
+    const RuneSet owned = held.owned();
+    for (const Runeword& runeword : runewords) {
+        if (!isPlanned(filter, runeword) || lacksTwoRunes(runeword.runeSet, owned)) continue;
+        const Shortfall shortfall = shortfallOf(runeword, held);
+        if (shortfall.copies == 0) {
+            plan.canMakeNow.push_back(&runeword);
+        } else if (shortfall.copies == 1) {
+            byMissingRune[static_cast<std::size_t>(shortfall.rune)].push_back(&runeword);
         }
     }
 
     for (int rune = 1; rune <= kRuneCount; ++rune) {
         auto& group = byMissingRune[static_cast<std::size_t>(rune)];
-        if (!character.runes.contains(rune))
-            plan.runesToHunt.push_back({rune, static_cast<int>(group.size())});
+        const int count = held.count(rune);
+        if (count == 0 || !group.empty())
+            plan.runesToHunt.push_back({rune, static_cast<int>(group.size()), count});
         if (group.empty()) continue;
         const CubeRecipe* recipe = cubeRecipeFor(rune);
-        plan.oneRuneAway.push_back({rune, std::move(group), recipe,
-                                    recipe != nullptr && character.runes.contains(recipe->input)});
+        plan.oneRuneAway.push_back({rune, count, std::move(group), recipe,
+                                    recipe != nullptr && held.count(recipe->input) > 0});
     }
     // Stable: among equal counts the lower rune stays first.
     std::stable_sort(
@@ -87,14 +97,19 @@ RunePlan planRunes(const Character& character, const RunewordList& runewords) {
     return plan;
 }
 
-std::vector<CharacterPlace> whoCanMake(const Runeword& runeword, const AccountList& accounts) {
+RuneCounts oneOfEachSelected(const Character& character) {
+    return RuneCounts::oneOfEach(character.runes);
+}
+
+std::vector<CharacterPlace> whoCanMake(const Runeword& runeword, const AccountList& accounts,
+                                       const RuneCountsOf& countsOf) {
     std::vector<CharacterPlace> able;
     if (runeword.runeSet.empty()) return able;
     for (const auto& account : accounts.accounts()) {
         for (int slot = 0; slot < kCharacterSlots; ++slot) {
             const Character& character = account->characters[static_cast<std::size_t>(slot)];
             // A free slot keeps the runes of a new character (all of them): it is nobody.
-            if (character.inUse && lacking(runeword.runeSet, character.runes).empty())
+            if (character.inUse && shortfallOf(runeword, countsOf(character)).copies == 0)
                 able.push_back({account.get(), slot});
         }
     }

@@ -1,47 +1,57 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "engine/CubeRecipes.h"
 #include "model/AccountList.h"
 #include "model/Character.h"
+#include "model/CharacterSelections.h"
+#include "model/RuneCounts.h"
 #include "model/RunewordList.h"
 
 namespace sockwright {
 
-// The runewords that are one rune away for a character, all missing the same rune.
+// The runewords that are one rune away for a character, all missing one more copy of the same
+// rune: each needs `held + 1` of it. With none held the rune is simply missing; with one or more
+// he needs one more ("Um: 1 more").
 struct OneRuneAwayGroup {
     int missingRune = 0;
+    int held = 0;
     std::vector<const Runeword*> runewords;  // in list order
     const CubeRecipe* recipe = nullptr;      // how to cube the missing rune; nullptr for El
-    bool ownsRecipeRune = false;             // he owns the rune the recipe consumes
+    bool ownsRecipeRune = false;             // he holds the rune the recipe consumes
 };
 
-// A rune the character lacks, with how many more runewords it alone would complete.
+// A rune whose next copy the character would want: one he does not hold, or one of which a
+// further copy completes a runeword. `completes` counts the runewords that copy alone completes.
 struct RuneToHunt {
     int rune = 0;
     int completes = 0;
+    int held = 0;
 
     friend bool operator==(const RuneToHunt&, const RuneToHunt&) = default;
 };
 
-// What a character can do with his runes. The lists honour his equipment and rune count filter
-// and ignore his rune logic; runes are counted as distinct runes, so a runeword using a rune
-// twice needs it once.
+// What a character can do with the runes he holds, counting copies: a runeword that uses a rune
+// twice needs two of it. The lists honour his equipment and rune count filter and ignore his
+// rune logic.
 struct RunePlan {
-    std::vector<const Runeword*> canMakeNow;    // every rune owned, in list order
-    std::vector<OneRuneAwayGroup> oneRuneAway;  // by missing rune, lowest first
-    std::vector<RuneToHunt> runesToHunt;        // every lacked rune, most completed first; ties
-                                                // the lower (easier to find) rune first
+    std::vector<const Runeword*> canMakeNow;    // every copy held, in list order
+    std::vector<OneRuneAwayGroup> oneRuneAway;  // lacking one copy of one rune; by that rune,
+                                                // lowest first
+    std::vector<RuneToHunt> runesToHunt;        // most completed first; ties the lower (easier
+                                                // to find) rune first
 };
 
-// The runewords the planner considers for a character: those that fit his equipment and rune
-// count filter and have runes at all, in list order.
-std::vector<const Runeword*> plannedRunewords(const Character& character,
+// The runewords the planner considers for a character's selections: those that fit his
+// equipment and rune count filter and have runes at all, in list order.
+std::vector<const Runeword*> plannedRunewords(const CharacterSelections& filters,
                                               const RunewordList& runewords);
 
-RunePlan planRunes(const Character& character, const RunewordList& runewords);
+RunePlan planRunes(const CharacterSelections& filters, const RuneCounts& held,
+                   const RunewordList& runewords);
 
 // A character slot of an account.
 struct CharacterPlace {
@@ -51,8 +61,16 @@ struct CharacterPlace {
     friend bool operator==(const CharacterPlace&, const CharacterPlace&) = default;
 };
 
-// Every character in use, on every account in list order, who owns all the runeword's runes.
-std::vector<CharacterPlace> whoCanMake(const Runeword& runeword, const AccountList& accounts);
+// The runes a character holds, for whoCanMake.
+using RuneCountsOf = std::function<RuneCounts(const Character&)>;
+
+// One of each rune the character's rune selection names.
+RuneCounts oneOfEachSelected(const Character& character);
+
+// Every character in use, on every account in list order, who holds every copy of the
+// runeword's runes.
+std::vector<CharacterPlace> whoCanMake(const Runeword& runeword, const AccountList& accounts,
+                                       const RuneCountsOf& countsOf = oneOfEachSelected);
 
 // "realm: account: character".
 std::string characterPath(const CharacterPlace& place);

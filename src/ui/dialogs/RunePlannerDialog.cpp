@@ -83,8 +83,8 @@ QString cubeHeading(const OneRuneAwayGroup& group, const RuneTable& table) {
     text += QStringLiteral(" \u2190 %1 %2")
                 .arg(group.recipe->inputCount)
                 .arg(runeName(table, group.recipe->input));
-    if (!group.recipe->gem.empty())
-        text += QStringLiteral(" + ") + fromLocalBytes(group.recipe->gem);
+    if (group.recipe->gem)
+        text += QStringLiteral(" + ") + fromLocalBytes(gemName(*group.recipe->gem));
     return text;
 }
 
@@ -253,7 +253,8 @@ void RunePlannerDialog::connectCommands() {
 
 void RunePlannerDialog::fillPlanLists() {
     if (character_ == nullptr || !runewords_) return;
-    const RunePlan plan = planRunes(*character_, *runewords_);
+    const RunePlan plan =
+        planRunes(*character_, RuneCounts::oneOfEach(character_->runes), *runewords_);
 
     std::vector<PlannerRow> canMake;
     for (const Runeword* runeword : plan.canMakeNow)
