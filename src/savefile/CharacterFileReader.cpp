@@ -1,5 +1,6 @@
 #include "savefile/CharacterFileReader.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>

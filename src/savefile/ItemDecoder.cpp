@@ -108,6 +108,10 @@ void ItemDecoder::readItem(BitReader& reader, ItemArea area, bool inSocket) {
         reader.skip(1);
     } else {
         children = static_cast<int>(reader.read(3));
+        if (inSocket && children > 0) {
+            // Sockets never nest; taking them as nested would let a file recurse without end.
+            throw SaveFileError("an item in a socket with sockets of its own" + atByte(start));
+        }
     }
 
     int stackCount = -1;

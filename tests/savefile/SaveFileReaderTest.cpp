@@ -210,6 +210,9 @@ TEST(SaveFileReader, DamagedFilesFailWithTheirReason) {
     };
     TestItem badProperty = extended("amu", 4, {{8, 8, 1}});
     TestItem badQuality = extended("amu", 9);
+    TestItem nested = extended("cap", 2), inner = extended("cap", 2);
+    inner.sockets = {rune(1)};
+    nested.sockets = {inner};
     TestItem unknownCode = rune(1);
     unknownCode.code = "zzz";
     std::string tooLong = hero + '\0';
@@ -230,6 +233,7 @@ TEST(SaveFileReader, DamagedFilesFailWithTheirReason) {
         {withItem(unknownCode), "unknown item code \"zzz\""},
         {withItem(badProperty), "unknown item property 8"},
         {withItem(badQuality), "unknown quality 9"},
+        {withItem(nested), "a socket with sockets of its own"},
         {tooLong, "unexpected data after the last item"},
         {stashTooLong, "items end before its section does"},
         {stash + stash.substr(0, littleEndian(stash, 16)), "4 sections"},
