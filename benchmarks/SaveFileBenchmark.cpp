@@ -10,20 +10,10 @@ namespace {
 
 using testing::TestItem;
 
-TestItem rune(int number, int panel) {
-    TestItem item;
-    item.code = (number < 10 ? "r0" : "r") + std::to_string(number);
-    item.panel = panel;
-    return item;
-}
-
 TestItem extended(const char* code, int quality, int panel) {
-    TestItem item;
-    item.code = code;
-    item.simple = false;
-    item.quality = quality;
+    TestItem item = testing::extendedItem(
+        code, quality, {{0, 8, 20}, {17, 18, 5}, {39, 9, 70}, {198, 23, 1234}, {204, 32, 99}});
     item.panel = panel;
-    item.properties = {{0, 8, 20}, {17, 18, 5}, {39, 9, 70}, {198, 23, 1234}, {204, 32, 99}};
     return item;
 }
 
@@ -36,19 +26,20 @@ std::string fullCharacter() {
     for (int i = 0; hero.items.size() < 180; ++i) {
         const int panel = i % 3 == 0 ? 1 : i % 3 == 1 ? 5 : 4;
         if (i % 2 == 0) {
-            hero.items.push_back(rune(1 + i % 33, panel));
+            hero.items.push_back(testing::runeItem(1 + i % 33, panel));
         } else {
             TestItem item = extended(codes[i % 5], 2 + i % 6, panel);
             if (i % 5 == 1) {
                 item.runeword = true;
-                item.sockets = {rune(8, 0), rune(9, 0), rune(10, 0)};
+                item.sockets = {testing::runeItem(8, 0), testing::runeItem(9, 0),
+                                testing::runeItem(10, 0)};
             }
             hero.items.push_back(item);
         }
     }
     std::size_t count = 0;
     for (const TestItem& item : hero.items) count += 1 + item.sockets.size();
-    while (count++ < 200) hero.items.push_back(rune(33, 1));
+    while (count++ < 200) hero.items.push_back(testing::runeItem(33, 1));
     return testing::characterFile(hero);
 }
 

@@ -58,19 +58,10 @@ std::vector<int> held(const RuneCounts& counts) {
 }
 
 TestItem rune(int number, int panel = 1) {
-    TestItem item;
-    item.code = (number < 10 ? "r0" : "r") + std::to_string(number);
-    item.panel = panel;
-    return item;
+    return testing::runeItem(number, panel);
 }
-
 TestItem extended(const char* code, int quality, std::vector<TestProperty> properties = {}) {
-    TestItem item;
-    item.code = code;
-    item.simple = false;
-    item.quality = quality;
-    item.properties = std::move(properties);
-    return item;
+    return testing::extendedItem(code, quality, std::move(properties));
 }
 
 // A character holding runes in each place and items of every quality around them.

@@ -55,6 +55,24 @@ std::string list(const std::vector<TestItem>& items, int version) {
 
 }  // namespace
 
+TestItem runeItem(int number, int panel) {
+    TestItem item;
+    item.code = "r00";
+    item.code[1] = static_cast<char>('0' + number / 10);
+    item.code[2] = static_cast<char>('0' + number % 10);
+    item.panel = panel;
+    return item;
+}
+
+TestItem extendedItem(const char* code, int quality, std::vector<TestProperty> properties) {
+    TestItem item;
+    item.code = code;
+    item.simple = false;
+    item.quality = quality;
+    item.properties = std::move(properties);
+    return item;
+}
+
 std::string itemBytes(const TestItem& item, int version) {
     const bool armour = item.code == "cap" || item.code == "buc";
     const bool weapon = item.code == "lsd";

@@ -52,6 +52,10 @@ struct TestStashSection {
     std::vector<TestItem> items;
 };
 
+// A loose rune (r01..r33) in a storage panel, and an extended item of some quality.
+TestItem runeItem(int number, int panel = 1);
+TestItem extendedItem(const char* code, int quality, std::vector<TestProperty> properties = {});
+
 // One item and its socketed children, as the given format version saves them.
 std::string itemBytes(const TestItem& item, int version);
 std::string characterFile(const TestCharacter& character);
