@@ -1,18 +1,23 @@
 // The save file reader: whatever the bytes, it reads them or gives a reason, never both, and what
-// it reads is a summary the program can show.
+// it reads is a summary the program can show. A character file's length and checksum are mended
+// in a second reading, so that changed bytes reach its items rather than the checksum alone.
 
 #include <algorithm>
 
 #include "fuzz/FuzzTarget.h"
 #include "model/CharacterClass.h"
+#include "savefile/SaveFileBytes.h"
 #include "savefile/SaveFileReader.h"
 
-using sockwright::savefile::SaveFileKind;
-using sockwright::savefile::SaveFileReader;
-using sockwright::savefile::SaveFileReading;
-using sockwright::savefile::SaveFileSummary;
+namespace sockwright::fuzz {
+namespace {
 
-FUZZ_TARGET(bytes) {
+using savefile::SaveFileKind;
+using savefile::SaveFileReader;
+using savefile::SaveFileReading;
+using savefile::SaveFileSummary;
+
+void checkReading(std::string_view bytes) {
     const SaveFileReading reading = SaveFileReader::readBytes(bytes, "SharedStashHardCoreV2.d2i");
     FUZZ_CHECK(reading.ok() == reading.reason.empty());
     if (!reading.ok()) return;
@@ -29,4 +34,21 @@ FUZZ_TARGET(bytes) {
                            [](char c) { return c > ' ' && c <= '~'; }));
     FUZZ_CHECK(isCharacterClass(summary.characterClass));
     FUZZ_CHECK(summary.characterClass != 7 || summary.version == 105);
+}
+
+void put32(std::string& bytes, std::size_t offset, std::uint32_t value) {
+    for (std::size_t i = 0; i < 4; ++i) bytes[offset + i] = static_cast<char>(value >> (8 * i));
+}
+
+}  // namespace
+}  // namespace sockwright::fuzz
+
+FUZZ_TARGET(bytes) {
+    checkReading(bytes);
+    if (bytes.size() >= 16 && savefile::littleEndian(bytes, 4) >= 96) {
+        std::string sealed(bytes);
+        put32(sealed, 8, static_cast<std::uint32_t>(sealed.size()));
+        put32(sealed, 12, savefile::saveFileChecksum(sealed));
+        checkReading(sealed);
+    }
 }
