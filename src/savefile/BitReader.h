@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace sockwright::savefile {
@@ -13,6 +14,8 @@ class BitReader {
   public:
     explicit BitReader(std::string_view bytes, std::size_t byteOffset = 0)
         : bytes_(bytes), position_(byteOffset * 8) {}
+    // The reader keeps no copy: the bytes must outlive it.
+    BitReader(std::string&&, std::size_t = 0) = delete;
 
     // A field of up to 32 bits.
     std::uint32_t read(int bits);

@@ -43,7 +43,8 @@ TEST(SaveFileBits, FieldsCrossByteBoundariesAndRuneCodesDecode) {
         {"r07", "11100111110110111110"},    {"r08", "111001111101100010010"},
         {"r09", "11100111110110111010"},    {"r33", "111001101101110110110"}};
     for (const auto& [code, bits] : runes) {
-        BitReader codeReader(bitsToBytes(bits));
+        const std::string codeBytes = bitsToBytes(bits);
+        BitReader codeReader(codeBytes);
         EXPECT_EQ(readItemCode(codeReader), code);
         EXPECT_EQ(codeReader.bitPosition(), std::string(bits).size());
     }
