@@ -1,0 +1,264 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "savefile/BitReader.h"
+#include "savefile/ItemCodes.h"
+#include "savefile/SaveFileBytes.h"
+#include "savefile/SaveFileError.h"
+#include "savefile/SaveFileReader.h"
+#include "savefile/SaveFileWriter.h"
+#include "support/TempFolder.h"
+
+namespace sockwright::savefile {
+namespace {
+
+using testing::TestCharacter;
+using testing::TestItem;
+using testing::TestProperty;
+
+std::string bitsToBytes(const std::string& bits) {
+    std::string bytes((bits.size() + 7) / 8, '\0');
+    for (std::size_t i = 0; i < bits.size(); ++i) {
+        if (bits[i] == '1') bytes[i / 8] = static_cast<char>(bytes[i / 8] | 1 << (i % 8));
+    }
+    return bytes;
+}
+
+TEST(SaveFileBits, FieldsCrossByteBoundariesAndRuneCodesDecode) {
+    const std::string bytes("\xB4\x81\xFF", 3);
+    BitReader reader(bytes);
+    EXPECT_EQ(reader.read(3), 0b100u);
+    EXPECT_EQ(reader.read(7), 0b0110110u);  // five bits of the first byte, two of the second
+    reader.align();
+    EXPECT_EQ(reader.read(8), 0xFFu);
+    EXPECT_THROW(reader.read(1), SaveFileError);
+
+    // The packed codes of runes as the game saves them, trailing space included.
+    const std::pair<const char*, const char*> runes[] = {
+        {"r01", "1110011111011111110010"},  {"r02", "111001111101100110010"},
+        {"r03", "1110011111011110110110"},  {"r04", "11100111110111111101010"},
+        {"r05", "11100111110110001011010"}, {"r06", "1110011111011110111110"},
+        {"r07", "11100111110110111110"},    {"r08", "111001111101100010010"},
+        {"r09", "11100111110110111010"},    {"r33", "111001101101110110110"}};
+    for (const auto& [code, bits] : runes) {
+        const std::string codeBytes = bitsToBytes(bits);
+        BitReader codeReader(codeBytes);
+        EXPECT_EQ(readItemCode(codeReader), code);
+        EXPECT_EQ(codeReader.bitPosition(), std::string(bits).size());
+    }
+}
+
+// Each rune number as often as it is counted.
+std::vector<int> held(const RuneCounts& counts) {
+    std::vector<int> runes;
+    for (int rune = 1; rune <= kRuneCount; ++rune)
+        runes.insert(runes.end(), counts.count(rune), rune);
+    return runes;
+}
+
+TestItem rune(int number, int panel = 1) {
+    return testing::runeItem(number, panel);
+}
+TestItem extended(const char* code, int quality, std::vector<TestProperty> properties = {}) {
+    return testing::extendedItem(code, quality, std::move(properties));
+}
+
+// A character holding runes in each place and items of every quality around them.
+TestCharacter heroWithRunes(int version) {
+    TestCharacter hero;
+    hero.version = version;
+    const int resistanceBits = version <= 98 ? 8 : 9;
+    const std::vector<TestProperty> properties{
+        {0, 8, 20}, {17, 18, 5}, {39, resistanceBits, 70}, {198, 23, 1234}};
+    TestItem runeword = extended("lsd", 2, properties);
+    runeword.runeword = runeword.ethereal = true;
+    runeword.personalName = "Smith";
+    runeword.sockets = {rune(8), rune(9)};
+    TestItem set = extended("buc", 5, properties);
+    set.setLists = 0b00101;
+    TestItem superior = extended("cap", 3);
+    superior.sockets = {rune(3)};
+    TestItem cursor = rune(33);
+    cursor.location = 4;
+    hero.items = {rune(1),
+                  rune(1),
+                  rune(5, 4),
+                  rune(10, 5),
+                  cursor,
+                  runeword,
+                  set,
+                  superior,
+                  extended("amu", 4, properties),
+                  extended("cap", 6, properties),
+                  extended("rin", 7, properties)};
+    TestItem fallen = extended("cap", 1);
+    fallen.location = 1;
+    fallen.sockets = {rune(21)};
+    hero.corpses = {{fallen}};
+    TestItem mercenaryWeapon = extended("lsd", 2);
+    mercenaryWeapon.sockets = {rune(22)};
+    hero.mercenary = {mercenaryWeapon};
+    hero.golem = extended("lsd", 2);
+    if (version == 105) {
+        // The newest edition's Warlock: no expansion bit, runes in sockets carry a count of 0.
+        hero.gameClass = 7;
+        hero.expansion = false;
+        hero.latestEdition = true;
+        for (TestItem* item : {&runeword, &superior}) {
+            for (TestItem& socketed : item->sockets) socketed.stackCount = 0;
+        }
+        hero.items[5] = runeword;
+        hero.items[7] = superior;
+    }
+    return hero;
+}
+
+TEST(SaveFileCharacter, RunesCountByPlaceInEveryVersion) {
+    for (const int version : {97, 98, 99, 105}) {
+        SCOPED_TRACE(version);
+        const SaveFileReading reading =
+            SaveFileReader::readBytes(testing::characterFile(heroWithRunes(version)), "Runa.d2s");
+        ASSERT_TRUE(reading.ok()) << reading.reason;
+        const SaveFileSummary& hero = *reading.summary;
+        EXPECT_EQ(hero.kind, SaveFileKind::Character);
+        EXPECT_EQ(hero.name, "Runa");
+        EXPECT_EQ(hero.level, 42);
+        EXPECT_EQ(hero.characterClass, version == 105 ? 7 : 6);  // Warlock, Paladin
+        EXPECT_TRUE(hero.expansion);
+        EXPECT_FALSE(hero.hardcore);
+        EXPECT_EQ(hero.looseAt(RuneLocation::Inventory).count(1), 2);
+        EXPECT_EQ(hero.looseAt(RuneLocation::HoradricCube).count(5), 1);
+        EXPECT_EQ(hero.looseAt(RuneLocation::PersonalStash).count(10), 1);
+        EXPECT_EQ(hero.looseAt(RuneLocation::Elsewhere).count(33), 1);
+        EXPECT_EQ(held(hero.allLoose()), (std::vector<int>{1, 1, 5, 10, 33}));
+        EXPECT_EQ(held(hero.socketed), (std::vector<int>{3, 8, 9, 21, 22}));
+    }
+}
+
+TEST(SaveFileCharacter, NeverPlayedCharacterHoldsItsHeaderAlone) {
+    TestCharacter fresh;
+    fresh.hardcore = true;
+    std::string bytes = testing::characterFile(fresh);
+    bytes.resize(335);
+    testing::sealCharacterFile(bytes);
+    const SaveFileReading reading = SaveFileReader::readBytes(bytes, "Runa.d2s");
+    ASSERT_TRUE(reading.ok()) << reading.reason;
+    EXPECT_TRUE(reading.summary->hardcore);
+    EXPECT_TRUE(held(reading.summary->allLoose()).empty());
+}
+
+TEST(SaveFileStash, TabsCountTheirRunesAndTheMaterialsTabItsStacks) {
+    TestItem runeword = extended("lsd", 2);
+    runeword.runeword = true;
+    runeword.sockets = {rune(4), rune(4)};
+    const std::string classic =
+        testing::stashFile(99, {{0, {rune(2, 5)}}, {0, {runeword}}, {0, {rune(2, 5), rune(7, 5)}}});
+    const SaveFileReading three = SaveFileReader::readBytes(classic, "SharedStashSoftCoreV2.d2i");
+    ASSERT_TRUE(three.ok()) << three.reason;
+    EXPECT_EQ(three.summary->kind, SaveFileKind::SharedStash);
+    EXPECT_FALSE(three.summary->hardcore);
+    EXPECT_EQ(held(three.summary->looseAt(RuneLocation::SharedStash)), (std::vector<int>{2, 2, 7}));
+    EXPECT_EQ(held(three.summary->socketed), (std::vector<int>{4, 4}));
+
+    TestItem stackOf42 = rune(30, 5), emptyStack = rune(31, 5), gems = rune(1, 5);
+    stackOf42.stackCount = 42;
+    emptyStack.stackCount = 0;
+    gems.code = "gcv";
+    gems.stackCount = 5;
+    const std::string modern = testing::stashFile(105, {{0, {rune(30, 5)}},
+                                                        {0, {}},
+                                                        {0, {}},
+                                                        {0, {}},
+                                                        {0, {}},
+                                                        {1, {stackOf42, emptyStack, gems}},
+                                                        {2, {}}});
+    const SaveFileReading seven =
+        SaveFileReader::readBytes(modern, "ModernSharedStashHardCoreV2.d2i");
+    ASSERT_TRUE(seven.ok()) << seven.reason;
+    EXPECT_TRUE(seven.summary->hardcore);
+    EXPECT_EQ(seven.summary->looseAt(RuneLocation::SharedStash).count(30), 43);
+    EXPECT_EQ(seven.summary->looseAt(RuneLocation::SharedStash).count(31), 0);
+}
+
+void put32(std::string& bytes, std::size_t offset, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) bytes[offset + i] = static_cast<char>(value >> (8 * i));
+}
+
+TEST(SaveFileReader, DamagedFilesFailWithTheirReason) {
+    const std::string hero = testing::characterFile(heroWithRunes(99));
+    const std::string stash =
+        testing::stashFile(105, {{0, {rune(2, 5)}}, {0, {}}, {0, {rune(3, 5)}}});
+    const auto withItem = [](TestItem item) {
+        TestCharacter character;
+        character.items = {rune(1), std::move(item)};
+        return testing::characterFile(character);
+    };
+    const auto changed = [](std::string bytes, std::size_t offset, std::uint32_t value, bool seal) {
+        put32(bytes, offset, value);
+        if (seal) testing::sealCharacterFile(bytes);
+        return bytes;
+    };
+    TestItem badProperty = extended("amu", 4, {{8, 8, 1}});
+    TestItem badQuality = extended("amu", 9);
+    TestItem nested = extended("cap", 2), inner = extended("cap", 2);
+    inner.sockets = {rune(1)};
+    nested.sockets = {inner};
+    TestItem unknownCode = rune(1);
+    unknownCode.code = "zzz";
+    std::string tooLong = hero + '\0';
+    testing::sealCharacterFile(tooLong);
+    std::string stashTooLong = stash;
+    const std::uint32_t firstTab = littleEndian(stash, 16);
+    stashTooLong.insert(firstTab, 1, '\0');
+    put32(stashTooLong, 16, firstTab + 1);
+
+    const std::pair<std::string, const char*> cases[] = {
+        {"SAVE", "not a save file"},
+        {changed(hero, 0, 0x12345678, true), "not a save file"},
+        {changed(hero, 4, 100, true), "version 100 is unknown"},
+        {changed(hero, 4, 96, true), "classic game (version 96)"},
+        {changed(stash, 8, 104, false), "version 104 is unknown"},
+        {changed(hero, hero.size() - 4, 0x01020304, false), "checksum does not match"},
+        {changed(hero, 8, 10000, false), "not as long as its header says"},
+        {withItem(unknownCode), "unknown item code \"zzz\""},
+        {withItem(badProperty), "unknown item property 8"},
+        {withItem(badQuality), "unknown quality 9"},
+        {withItem(nested), "a socket with sockets of its own"},
+        {tooLong, "unexpected data after the last item"},
+        {stashTooLong, "items end before its section does"},
+        {stash + stash.substr(0, littleEndian(stash, 16)), "4 sections"},
+    };
+    for (const auto& [bytes, reason] : cases) {
+        const SaveFileReading reading = SaveFileReader::readBytes(bytes, "x");
+        EXPECT_FALSE(reading.ok());
+        EXPECT_NE(reading.reason.find(reason), std::string::npos) << reading.reason;
+    }
+
+    // Cut anywhere, even with the header mended to the new length, neither file reads.
+    for (std::size_t length = 336; length < hero.size(); ++length) {
+        std::string cut = hero.substr(0, length);
+        testing::sealCharacterFile(cut);
+        EXPECT_FALSE(SaveFileReader::readBytes(cut, "x").ok()) << length;
+    }
+    for (std::size_t length = 0; length < stash.size(); ++length) {
+        EXPECT_FALSE(SaveFileReader::readBytes(stash.substr(0, length), "x").ok()) << length;
+    }
+}
+
+TEST(SaveFileReader, ReadsOnlyRegularFilesOfAtMost8MiB) {
+    const ::sockwright::testing::TempFolder folder;
+    const auto file = folder.write("Runa.d2s", testing::characterFile(heroWithRunes(98)));
+    EXPECT_TRUE(SaveFileReader::readFile(file).ok());
+
+    const SaveFileReading folderRead = SaveFileReader::readFile(folder.path());
+    EXPECT_NE(folderRead.reason.find("cannot be opened"), std::string::npos);
+    std::filesystem::resize_file(file, kMostSaveFileBytes + 1);
+    const SaveFileReading huge = SaveFileReader::readFile(file);
+    EXPECT_EQ(huge.message(file),
+              "Cannot read \"Runa.d2s\": it is larger than any save file (over 8 MiB).");
+}
+
+}  // namespace
+}  // namespace sockwright::savefile
