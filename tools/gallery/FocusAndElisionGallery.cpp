@@ -7,6 +7,7 @@
 #include "DialogGalleries.h"
 #include "GallerySheet.h"
 #include "model/Account.h"
+#include "model/CharacterClass.h"
 #include "model/CharacterType.h"
 #include "ui/MainWindowLayout.h"
 #include "ui/skin/BuiltInImages.h"
@@ -33,7 +34,8 @@ void addFocusAndElision(GallerySheet& sheet, const QDir& runtime) {
     toggle->setImages(QPixmap(bmp + "selRal.bmp"), QPixmap(bmp + "Ral.bmp"));
     toggle->setGeometry(60, 0, 38, 38);
     ClassImages classes;
-    classes.images[1] = QPixmap(runtime.filePath("char/SORCERESS.bmp"));
+    classes.images[1] =
+        QPixmap(runtime.filePath(QString("char/%1.bmp").arg(kCharacterClassNames[1])));
     Character shade;
     shade.inUse = true;
     shade.name = "SHADE";
@@ -50,6 +52,8 @@ void addFocusAndElision(GallerySheet& sheet, const QDir& runtime) {
     window.show();
     window.activateWindow();
     QApplication::processEvents();
+    // Away from the first button, which the window's activation may have focused already.
+    window.setFocus();
     for (QWidget* control : {static_cast<QWidget*>(button), static_cast<QWidget*>(toggle),
                              static_cast<QWidget*>(card), static_cast<QWidget*>(selectedCard)}) {
         control->setFocus(Qt::TabFocusReason);
