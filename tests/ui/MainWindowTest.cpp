@@ -233,10 +233,8 @@ TEST_F(MainWindowTest, EveryShownTextIsWholeOrElidedWithItsWholeTextAsTheToolTip
             ++cutCells;
             EXPECT_EQ(offered(*list().viewport(), box.center()), text) << row << " " << column;
         }
-        DetailTextButton& panel = detailsPanel();
-        if (panel.isCut()) {
-            EXPECT_EQ(offered(panel, {5, 5}), panel.text()) << row;
-        }
+        // Property lines too wide go on below: every shipped runeword's fit the panel whole.
+        EXPECT_FALSE(detailsPanel().isCut()) << row;
         EXPECT_FALSE(label("levelBadge").fittedText().isElided()) << row;
     }
     EXPECT_GT(cutCells, 0) << "the walk met no text too wide";
