@@ -34,6 +34,7 @@
 #include "ui/dialogs/SelectRunesDialog.h"
 #include "ui/dialogs/SkinnedDialogParts.h"
 #include "ui/skin/BuiltInImages.h"
+#include "ui/skin/DetailTextButton.h"
 #include "ui/skin/DialogSkin.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"
@@ -130,6 +131,8 @@ void MainWindow::createControls() {
     down_ = makeControl<ImageButton>(this, QStringLiteral("down"), QStringLiteral("&Down"));
     runeword_ = new RunewordView(state_.runeTable, this);
     runeword_->setObjectName(QStringLiteral("runeword"));
+    // A property line wider than the panel goes on below rather than being cut.
+    runeword_->properties().setWrapping(true);
     selectEquipment_ = makeControl<ImageButton>(this, QStringLiteral("selectEquipment"),
                                                 QStringLiteral("Select &Equipment"));
     selectRunes_ = makeControl<ImageButton>(this, QStringLiteral("selectRunes"),
