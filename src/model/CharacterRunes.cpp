@@ -26,11 +26,13 @@ void followRuneBits(Character& character) {
     }
 }
 
+bool isGoalName(std::string_view runeword) {
+    return !runeword.empty() &&
+           runeword.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+}
+
 bool pinGoal(Character& character, std::string_view runeword) {
-    if (runeword.empty() ||
-        runeword.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) {
-        return false;
-    }
+    if (!isGoalName(runeword)) return false;
     auto& goals = character.goals;
     if (std::find(goals.begin(), goals.end(), runeword) != goals.end()) return false;
     goals.emplace_back(runeword);

@@ -19,6 +19,9 @@ void setRuneCount(Character& character, int rune, int count);
 // counts 0.
 void followRuneBits(Character& character);
 
+// Whether a text can be a goal: a runeword name is one line, never empty.
+bool isGoalName(std::string_view runeword);
+
 // Adds a runeword to the goals, after those pinned before; false when it is there already or the
 // name is no runeword name (empty, or holding a line break or zero byte).
 bool pinGoal(Character& character, std::string_view runeword);

@@ -200,10 +200,6 @@ void appendField(std::string& out, std::string_view keyword, std::string_view va
     out += '\n';
 }
 
-bool isOneLineName(const std::string& text) {
-    return !text.empty() && text.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos;
-}
-
 }  // namespace
 
 std::filesystem::path runeCountsFilePath(const ProgramState& state) {
@@ -233,7 +229,7 @@ std::string runeCountsFileText(const AccountList& accounts) {
             }
             appendField(out, "counts", counts);
             for (const std::string& goal : character.goals) {
-                if (isOneLineName(goal)) appendField(out, "goal", goal);
+                if (isGoalName(goal)) appendField(out, "goal", goal);
             }
         }
     }
