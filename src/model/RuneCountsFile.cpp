@@ -257,14 +257,30 @@ int applyRuneCountsText(std::string_view bytes, AccountList& accounts) {
 }
 
 void loadRuneCounts(ProgramState& state) {
-    const FileContents contents = readWholeFile(runeCountsFilePath(state));
-    if (contents.status == FileReadStatus::Read)
-        applyRuneCountsText(contents.bytes, state.accounts);
+    const std::filesystem::path file = runeCountsFilePath(state);
+    const FileContents contents = readWholeFile(file);
+    std::error_code error;
+    if (contents.status != FileReadStatus::Read) {
+        // One that is there but cannot be read is not replaced unseen.
+        state.settings.keepCountsBackupBeforeSave = std::filesystem::exists(file, error);
+        return;
+    }
+    applyRuneCountsText(contents.bytes, state.accounts);
+    // Nor one of another format or a later version.
+    std::size_t position = 0;
+    std::string_view line;
+    state.settings.keepCountsBackupBeforeSave =
+        !nextLine(contents.bytes, position, line) || line != kVersionLine;
 }
 
-SaveResult saveRuneCounts(const ProgramState& state, const FileSystemCalls& calls) {
-    return replaceFileContents(runeCountsFilePath(state), runeCountsFileText(state.accounts),
-                               calls);
+SaveResult saveRuneCounts(ProgramState& state, const FileSystemCalls& calls) {
+    const std::filesystem::path file = runeCountsFilePath(state);
+    if (state.settings.keepCountsBackupBeforeSave) {
+        if (SaveResult backedUp = keepBackupCopy(file, calls); !backedUp) return backedUp;
+    }
+    SaveResult saved = replaceFileContents(file, runeCountsFileText(state.accounts), calls);
+    if (saved) state.settings.keepCountsBackupBeforeSave = false;
+    return saved;
 }
 
 }  // namespace sockwright

@@ -42,11 +42,14 @@ std::string runeCountsFileText(const AccountList& accounts);
 int applyRuneCountsText(std::string_view bytes, AccountList& accounts);
 
 // Reads the file of the state's data folder, when it is a regular file the program would read,
-// and applies it. Never fails: without it, counts stay as the rune bits give them.
+// and applies it. Never fails: without it, counts stay as the rune bits give them. A file that is
+// there but cannot be read, or is of another format or version, is marked to be kept
+// (settings.keepCountsBackupBeforeSave).
 void loadRuneCounts(ProgramState& state);
 
 // Writes the file safely (replaceFileContents); on failure the old file is unchanged and the
-// result tells why.
-SaveResult saveRuneCounts(const ProgramState& state, const FileSystemCalls& calls = {});
+// result tells why. A file marked to be kept is first copied to runecounts.txt.bak and the mark
+// cleared; when that copy fails, nothing is saved.
+SaveResult saveRuneCounts(ProgramState& state, const FileSystemCalls& calls = {});
 
 }  // namespace sockwright

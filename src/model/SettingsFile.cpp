@@ -19,7 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kSettingsFileName = "settings.dat";
-constexpr const char* kBackupSuffix = ".bak";
 
 // ---- Numbers -------------------------------------------------------------------------------
 // A value that does not fit in 32 bits does not read, so the field falls back to its default.
@@ -275,21 +274,6 @@ void bringAccountsIntoRange(AccountList& accounts) {
 
 // ---- Writing -------------------------------------------------------------------------------
 
-// Keeps the settings file as it is on disk in settings.dat.bak. A failure names the copy, so
-// the user can tell it from a failure to write the settings file itself; reading the file or
-// writing the copy may have failed.
-SaveResult backUpSettingsFile(const fs::path& file, const FileSystemCalls& calls) {
-    std::error_code error;
-    if (!fs::exists(file, error)) return error ? SaveResult::failure(error.value()) : SaveResult();
-    fs::path backup = file;
-    backup += kBackupSuffix;
-    SaveResult copied = copyFileContents(file, backup, calls);
-    if (copied) return copied;
-    return SaveResult::failure(
-        copied.errorNumber(),
-        "keeping a copy in " + backup.filename().string() + " failed: " + copied.reason());
-}
-
 }  // namespace
 
 void loadSettings(ProgramState& state) {
@@ -381,7 +365,7 @@ fs::path settingsFilePath(const ProgramState& state) {
 SaveResult saveSettings(ProgramState& state, const FileSystemCalls& calls) {
     const fs::path file = settingsFilePath(state);
     if (state.settings.keepBackupBeforeSave) {
-        if (SaveResult backedUp = backUpSettingsFile(file, calls); !backedUp) return backedUp;
+        if (SaveResult backedUp = keepBackupCopy(file, calls); !backedUp) return backedUp;
     }
     SaveResult saved = replaceFileContents(file, settingsFileText(state), calls);
     if (saved) state.settings.keepBackupBeforeSave = false;

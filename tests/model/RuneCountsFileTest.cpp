@@ -127,5 +127,18 @@ TEST_F(RuneCountsFileTest, ACountsFileThatCannotBeReplacedIsNamedWithItsReason) 
     EXPECT_EQ(folder.read("settings.dat"), settingsFileText(state));
 }
 
+// A later version's file is copied aside once before this version's save replaces it.
+TEST_F(RuneCountsFileTest, AFileOfAnotherVersionIsKeptBeforeItIsReplaced) {
+    ASSERT_TRUE(saveSettings(state));
+    const std::string later = "Sockwright rune counts 2\nwhatever it holds\n";
+    folder.write("runecounts.txt", later);
+    for (int save = 0; save < 2; ++save) {
+        if (save == 0) loadSettings(state);
+        ASSERT_FALSE(saveSettingsFiles(state));
+        EXPECT_EQ(folder.read("runecounts.txt.bak"), later);
+        EXPECT_EQ(folder.read("runecounts.txt"), runeCountsFileText(state.accounts));
+    }
+}
+
 }  // namespace
 }  // namespace sockwright
