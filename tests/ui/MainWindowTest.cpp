@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "Texts.h"
+#include "model/CharacterRunes.h"
 #include "ui/ProgramStart.h"
 #include "ui/RunewordListDelegate.h"
 #include "ui/dialogs/AboutDialog.h"
@@ -171,6 +172,7 @@ TEST(MainWindowClose, OkEnterAndTheCloseBoxSaveWhatTheNextStartShowsAndEscapeDoe
             zed->characters[0].runes = RuneSet{};
             for (int rune : {30, 31}) zed->characters[0].runes.add(rune);
             zed->characters[0].runeLogic = RuneLogic::All;
+            setRuneCount(zed->characters[0], 30, 4);
             accounts.setCurrent(zed, 0);
             started.window.show();
 
@@ -185,13 +187,15 @@ TEST(MainWindowClose, OkEnterAndTheCloseBoxSaveWhatTheNextStartShowsAndEscapeDoe
                 EXPECT_TRUE(messages.value(0).contains("Is a directory"));
             }
         }
-        const StartedWindow again;
+        StartedWindow again;
         EXPECT_EQ(findControl<LabelButton>(again.window, "characterLine").text() ==
                       "CHARACTER: Europe: ZED: BETA",
                   ending.saves);
         if (ending.saves) {
             EXPECT_EQ(testing::listedNames(again.window),
                       (QStringList{"Destruction", "Enigma", "Last Wish"}));
+            EXPECT_EQ(again.window.state().accounts.currentCharacterRecord().runeCounts.count(30),
+                      4);
         }
     }
 }
