@@ -15,11 +15,9 @@ desktop_file=$3
 
 work=$(mktemp -d)
 pids=()
-cleanup() {
-    local pid
+cleanup() {  # the program first, the X server last
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        pid=${pids[i]}
-        kill "$pid" 2> /dev/null && wait "$pid" 2> /dev/null
+        kill "${pids[i]}" 2> /dev/null && wait "${pids[i]}" 2> /dev/null
     done
     rm -rf "$work"
 }
@@ -30,6 +28,10 @@ fail() {
     echo "FAIL: $*" >&2
     failures=$((failures + 1))
 }
+die() {
+    fail "$*"
+    exit 1
+}
 skip() {
     echo "SKIPPED: $*"
     exit 77
@@ -37,9 +39,8 @@ skip() {
 
 # Runs the command every 0.1 s until it succeeds; false after the given number of seconds.
 wait_for() {
-    local seconds=$1
+    local tries=$(($1 * 10))
     shift
-    local tries=$((seconds * 10))
     until "$@"; do
         ((--tries > 0)) || return 1
         sleep 0.1
@@ -48,19 +49,14 @@ wait_for() {
 
 command -v Xvfb > /dev/null || skip "Xvfb is not installed"
 for needed in openbox xprop xdotool; do
-    command -v "$needed" > /dev/null || {
-        echo "FAIL: $needed is not installed (tools/install-deps.sh installs it)" >&2
-        exit 1
-    }
+    command -v "$needed" > /dev/null || die "$needed is not installed (tools/install-deps.sh installs it)"
 done
 
 # The server picks a free display number and writes it to the descriptor given.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
 pids+=($!)
 display_written() { [[ -s "$work/display" ]] && grep -q $'\n' "$work/display"; }
-if ! wait_for 20 display_written; then
-    skip "Xvfb did not start: $(cat "$work/xvfb.log")"
-fi
+wait_for 20 display_written || skip "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n 1 "$work/display")"
 export QT_QPA_PLATFORM=xcb
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/run"
@@ -70,10 +66,7 @@ unset XAUTHORITY SESSION_MANAGER
 openbox --sm-disable > "$work/openbox.log" 2>&1 &
 pids+=($!)
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q "window id"; }
-wait_for 20 wm_running || {
-    echo "FAIL: openbox did not start: $(cat "$work/openbox.log")" >&2
-    exit 1
-}
+wait_for 20 wm_running || die "openbox did not start: $(cat "$work/openbox.log")"
 
 # A new user's folder whose settings ask neither about the font nor the update server.
 runtime="$work/runtime"
@@ -92,10 +85,8 @@ program_windows() {
     done
 }
 windows_listed() { [[ $(program_windows | wc -l) -ge $1 ]]; }
-wait_for 30 windows_listed 1 || {
-    echo "FAIL: no window of the program in _NET_CLIENT_LIST: $(cat "$work/program.log")" >&2
-    exit 1
-}
+wait_for 30 windows_listed 1 ||
+    die "no window of the program in _NET_CLIENT_LIST: $(cat "$work/program.log")"
 main=$(program_windows | head -n 1)
 property() { xprop -id "$1" "$2" 2> /dev/null; }
 

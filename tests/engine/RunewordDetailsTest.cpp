@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <tuple>
 #include <vector>
 
 #include "engine/RunewordDetails.h"
+#include "support/MakeRuneword.h"
 
 namespace sockwright {
 namespace {
@@ -30,9 +30,7 @@ TEST(SocketRunesTest, SocketsAndRunesColumnShowTheRunewordsRunes) {
     };
     for (const auto& [runes, sockets, column] : rows) {
         SCOPED_TRACE(column);
-        Runeword runeword;
-        runeword.runeCount = runes.empty() ? -1 : static_cast<std::int32_t>(runes.size());
-        std::copy(runes.begin(), runes.end(), runeword.runes.begin());
+        const Runeword runeword = testing::makeRuneword("", runes);
         EXPECT_EQ(socketRunes(runeword, table), sockets);
         EXPECT_EQ(runesColumnText(runeword, table), column);
     }

@@ -36,19 +36,14 @@ done < <(dpkg-deb -c "$package" | awk '$1 !~ /^l/ && ($2 != "root/root" || $1 ~ 
 
 # The icon at each size, read from the PNG header; where the program has the same size built in,
 # the very same picture.
+icon() { echo "$usr/share/icons/hicolor/$1x$1/apps/net.sockwright.Sockwright.png"; }
 for size in 16 22 24 32 48 64 128 256; do
-    icon="$usr/share/icons/hicolor/${size}x${size}/apps/net.sockwright.Sockwright.png"
-    if [[ ! -f "$icon" ]]; then
-        fail "no ${size}px icon"
-        continue
-    fi
-    read -r width height < <(od -An -tu4 --endian=big -j16 -N8 "$icon")
+    read -r width height < <(od -An -tu4 --endian=big -j16 -N8 "$(icon $size)" 2>&1) || true
     [[ "$width x $height" == "$size x $size" ]] || fail "${size}px icon is $width x $height"
 done
 for built_in_icon in Sockwright.png:256 Sockwright32.png:32 Sockwright16.png:16; do
     size=${built_in_icon#*:}
-    cmp -s "$built_in/${built_in_icon%:*}" \
-        "$usr/share/icons/hicolor/${size}x${size}/apps/net.sockwright.Sockwright.png" ||
+    cmp -s "$built_in/${built_in_icon%:*}" "$(icon $size)" ||
         fail "the ${size}px theme icon is not the program's own"
 done
 
@@ -88,25 +83,21 @@ tick() {
     sleep 0.1
 }
 
-# Starts the launcher with a clean environment plus the given variables, waits until the launcher
-# has become the program and the program catches SIGTERM (it then has its window or its first
-# question up, or is about to), sends it, and gives the exit status.
+# Starts the launcher with a clean environment plus the given variables on the offscreen
+# platform, its output in $work/output, waits until it has become the program and the
+# program catches SIGTERM (it then has its window or its first question up, or is about to),
+# sends it, and gives the exit status.
 run_until_terminated() {
-    env -i PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen "$@" "$launcher" \
-        > "$work/output" 2>&1 &
+    env -i PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen "$@" "$launcher" > "$work/output" 2>&1 &
     local pid=$! waited=0 mask
-    while :; do
-        if ! kill -0 "$pid" 2> /dev/null; then
-            wait "$pid" || return $?
-            return 0
-        fi
+    while kill -0 "$pid" 2> /dev/null; do
         if [[ $(readlink "/proc/$pid/exe" 2> /dev/null) == "$program" ]]; then
             mask=$(awk '/^SigCgt:/ { print $2 }' "/proc/$pid/status" 2> /dev/null || echo 0)
             (((0x${mask:-0} >> 14) & 1)) && break
         fi
         tick 300 "start within 30 s" || return
     done
-    kill -TERM "$pid"
+    kill -TERM "$pid" 2> /dev/null
     waited=0
     while kill -0 "$pid" 2> /dev/null; do
         tick 200 "end within 20 s of SIGTERM" || return
@@ -114,26 +105,26 @@ run_until_terminated() {
     wait "$pid"
 }
 
+# A user's run, which must end with status 0.
+run_as() {
+    local user=$1 status=0
+    shift
+    run_until_terminated "$@" || status=$?
+    [[ $status -eq 0 ]] || fail "$user: exit status $status; output: $(cat "$work/output")"
+}
 count_files() { find "$1" -type f | wc -l; }
 
 # A first user, with nothing of their own yet: everything is seeded, the settings are written.
-first_home="$work/first"
-mkdir -p "$first_home"
-status=0
-run_until_terminated HOME="$first_home" || status=$?
-[[ $status -eq 0 ]] || fail "first user: exit status $status; output: $(cat "$work/output")"
-first="$first_home/.local/share/sockwright"
+mkdir -p "$work/first"
+run_as "first user" HOME="$work/first"
+first="$work/first/.local/share/sockwright"
 for folder in data bmp char; do
     [[ $(count_files "$first/$folder") -ge $(count_files "$shipped/$folder") ]] ||
         fail "first user: $folder/ not seeded in full"
 done
 cmp -s "$shipped/data/runewords.txt" "$first/data/runewords.txt" ||
     fail "first user: runewords.txt is not the shipped one"
-if [[ -f "$first/data/settings.dat" ]]; then
-    grep -q DEFAULT "$first/data/settings.dat" || fail "first user: no default account saved"
-else
-    fail "first user: no settings.dat written on close"
-fi
+grep -qs DEFAULT "$first/data/settings.dat" || fail "first user: no default account saved on close"
 first_settings=$(cksum < "$first/data/settings.dat" 2> /dev/null || true)
 
 # A second user with a data home of their own, a downloaded runeword file and a portrait.
@@ -141,9 +132,7 @@ second="$work/second-data/sockwright"
 mkdir -p "$work/second" "$second/data" "$second/char"
 sed '1s/.*/1.0.7/' "$shipped/data/runewords.txt" > "$second/data/runewords.txt"
 cp "$shipped/char/AMAZON.bmp" "$second/char/Lyra.bmp"
-status=0
-run_until_terminated HOME="$work/second" XDG_DATA_HOME="$work/second-data" || status=$?
-[[ $status -eq 0 ]] || fail "second user: exit status $status; output: $(cat "$work/output")"
+run_as "second user" HOME="$work/second" XDG_DATA_HOME="$work/second-data"
 [[ $(head -n 1 "$second/data/runewords.txt") == 1.0.7 ]] ||
     fail "second user: the downloaded runewords.txt was replaced"
 [[ -f "$second/char/Lyra.bmp" && -f "$second/data/settings.dat" && -f "$second/data/runes.txt" ]] ||

@@ -72,14 +72,20 @@ TestCharacter heroWithRunes(int version) {
     const int resistanceBits = version <= 98 ? 8 : 9;
     const std::vector<TestProperty> properties{
         {0, 8, 20}, {17, 18, 5}, {39, resistanceBits, 70}, {198, 23, 1234}};
+    // The newest edition's runes in sockets carry a count of 0.
+    const auto socketed = [&](int number) {
+        TestItem item = rune(number);
+        if (version == 105) item.stackCount = 0;
+        return item;
+    };
     TestItem runeword = extended("lsd", 2, properties);
     runeword.runeword = runeword.ethereal = true;
     runeword.personalName = "Smith";
-    runeword.sockets = {rune(8), rune(9)};
+    runeword.sockets = {socketed(8), socketed(9)};
     TestItem set = extended("buc", 5, properties);
     set.setLists = 0b00101;
     TestItem superior = extended("cap", 3);
-    superior.sockets = {rune(3)};
+    superior.sockets = {socketed(3)};
     TestItem cursor = rune(33);
     cursor.location = 4;
     hero.items = {rune(1),
@@ -101,16 +107,10 @@ TestCharacter heroWithRunes(int version) {
     mercenaryWeapon.sockets = {rune(22)};
     hero.mercenary = {mercenaryWeapon};
     hero.golem = extended("lsd", 2);
-    if (version == 105) {
-        // The newest edition's Warlock: no expansion bit, runes in sockets carry a count of 0.
+    if (version == 105) {  // the newest edition's Warlock, without the expansion bit
         hero.gameClass = 7;
         hero.expansion = false;
         hero.latestEdition = true;
-        for (TestItem* item : {&runeword, &superior}) {
-            for (TestItem& socketed : item->sockets) socketed.stackCount = 0;
-        }
-        hero.items[5] = runeword;
-        hero.items[7] = superior;
     }
     return hero;
 }
@@ -162,8 +162,8 @@ TEST(SaveFileStash, TabsCountTheirRunesAndTheMaterialsTabItsStacks) {
     EXPECT_EQ(held(three.summary->looseAt(RuneLocation::SharedStash)), (std::vector<int>{2, 2, 7}));
     EXPECT_EQ(held(three.summary->socketed), (std::vector<int>{4, 4}));
 
-    TestItem stackOf42 = rune(30, 5), emptyStack = rune(31, 5), gems = rune(1, 5);
-    stackOf42.stackCount = 42;
+    TestItem stackOf200 = rune(30, 5), emptyStack = rune(31, 5), gems = rune(1, 5);
+    stackOf200.stackCount = 200;
     emptyStack.stackCount = 0;
     gems.code = "gcv";
     gems.stackCount = 5;
@@ -172,18 +172,14 @@ TEST(SaveFileStash, TabsCountTheirRunesAndTheMaterialsTabItsStacks) {
                                                         {0, {}},
                                                         {0, {}},
                                                         {0, {}},
-                                                        {1, {stackOf42, emptyStack, gems}},
+                                                        {1, {stackOf200, emptyStack, gems}},
                                                         {2, {}}});
     const SaveFileReading seven =
         SaveFileReader::readBytes(modern, "ModernSharedStashHardCoreV2.d2i");
     ASSERT_TRUE(seven.ok()) << seven.reason;
     EXPECT_TRUE(seven.summary->hardcore);
-    EXPECT_EQ(seven.summary->looseAt(RuneLocation::SharedStash).count(30), 43);
+    EXPECT_EQ(seven.summary->looseAt(RuneLocation::SharedStash).count(30), 201);
     EXPECT_EQ(seven.summary->looseAt(RuneLocation::SharedStash).count(31), 0);
-}
-
-void put32(std::string& bytes, std::size_t offset, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes[offset + i] = static_cast<char>(value >> (8 * i));
 }
 
 TEST(SaveFileReader, DamagedFilesFailWithTheirReason) {
@@ -196,7 +192,7 @@ TEST(SaveFileReader, DamagedFilesFailWithTheirReason) {
         return testing::characterFile(character);
     };
     const auto changed = [](std::string bytes, std::size_t offset, std::uint32_t value, bool seal) {
-        put32(bytes, offset, value);
+        testing::put32(bytes, offset, value);
         if (seal) testing::sealCharacterFile(bytes);
         return bytes;
     };
@@ -212,7 +208,7 @@ TEST(SaveFileReader, DamagedFilesFailWithTheirReason) {
     std::string stashTooLong = stash;
     const std::uint32_t firstTab = littleEndian(stash, 16);
     stashTooLong.insert(firstTab, 1, '\0');
-    put32(stashTooLong, 16, firstTab + 1);
+    testing::put32(stashTooLong, 16, firstTab + 1);
 
     const std::pair<std::string, const char*> cases[] = {
         {"SAVE", "not a save file"},

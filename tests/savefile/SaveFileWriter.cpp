@@ -41,10 +41,6 @@ class BitWriter {
     std::size_t position_ = 0;
 };
 
-void put32(std::string& bytes, std::size_t offset, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes[offset + i] = static_cast<char>(value >> (8 * i));
-}
-
 std::string list(const std::vector<TestItem>& items, int version) {
     std::string bytes = "JM";
     bytes += static_cast<char>(items.size() & 0xFF);
@@ -57,9 +53,7 @@ std::string list(const std::vector<TestItem>& items, int version) {
 
 TestItem runeItem(int number, int panel) {
     TestItem item;
-    item.code = "r00";
-    item.code[1] = static_cast<char>('0' + number / 10);
-    item.code[2] = static_cast<char>('0' + number % 10);
+    item.code = (number < 10 ? "r0" : "r") + std::to_string(number);
     item.panel = panel;
     return item;
 }
@@ -179,6 +173,10 @@ void sealCharacterFile(std::string& bytes) {
     std::uint32_t sum = 0;
     for (const char c : bytes) sum = ((sum << 1) | (sum >> 31)) + static_cast<unsigned char>(c);
     put32(bytes, 12, sum);
+}
+
+void put32(std::string& bytes, std::size_t offset, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) bytes[offset + i] = static_cast<char>(value >> (8 * i));
 }
 
 std::string stashFile(int version, const std::vector<TestStashSection>& sections) {

@@ -62,5 +62,7 @@ std::string characterFile(const TestCharacter& character);
 std::string stashFile(int version, const std::vector<TestStashSection>& sections);
 // The file with its length and checksum fields set to match its bytes.
 void sealCharacterFile(std::string& bytes);
+// Writes a little-endian 32-bit number at the offset.
+void put32(std::string& bytes, std::size_t offset, std::uint32_t value);
 
 }  // namespace sockwright::testing

@@ -5,9 +5,7 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstddef>
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
 #include <fstream>
 #include <functional>
@@ -45,8 +43,7 @@ inline pid_t startChild(const std::function<int()>& body) {
 // The resident memory of a process, in bytes; 0 when it cannot be read.
 inline std::size_t residentBytes(pid_t process) {
     std::ifstream statm("/proc/" + std::to_string(process) + "/statm");
-    std::size_t pages = 0;
-    std::size_t resident = 0;
+    std::size_t pages = 0, resident = 0;
     statm >> pages >> resident;
     return resident * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
 }
@@ -60,13 +57,9 @@ inline ChildOutcome runInChild(const std::function<std::string()>& body,
                                std::size_t mostGrowth = std::size_t{256} << 20) {
     ChildOutcome outcome;
     const std::size_t mostResident = residentBytes(::getpid()) + mostGrowth;
-    int report[2];
-    if (::pipe(report) != 0) {
-        outcome.report = "no pipe";
-        return outcome;
-    }
     const auto started = std::chrono::steady_clock::now();
-    const pid_t child = startChild([&] {
+    int report[2];
+    const pid_t child = ::pipe(report) != 0 ? -1 : startChild([&] {
         ::close(report[0]);
         std::string said;
         try {
@@ -74,25 +67,12 @@ inline ChildOutcome runInChild(const std::function<std::string()>& body,
         } catch (const std::exception& error) {
             said = std::string("exception: ") + error.what();
         }
-        for (std::size_t at = 0; at < said.size();) {
-            const ssize_t written = ::write(report[1], said.data() + at, said.size() - at);
-            if (written <= 0) break;
-            at += static_cast<std::size_t>(written);
-        }
-        return 0;
+        return ::write(report[1], said.data(), said.size()) < 0 ? 1 : 0;
     });
-    if (child < 0) {
-        outcome.report = "no child process";
-        return outcome;
-    }
+    if (child < 0) return {false, false, "no child process"};
     ::close(report[1]);
-
     int status = 0;
-    for (;;) {
-        if (::waitpid(child, &status, WNOHANG) == child) {
-            outcome.finished = true;
-            break;
-        }
+    while (::waitpid(child, &status, WNOHANG) != child) {
         outcome.timedOut = std::chrono::steady_clock::now() - started > deadline;
         if (outcome.timedOut || residentBytes(child) > mostResident) {
             ::kill(child, SIGKILL);
@@ -101,14 +81,13 @@ inline ChildOutcome runInChild(const std::function<std::string()>& body,
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
+    outcome.finished = WIFEXITED(status) || (WIFSIGNALED(status) && WTERMSIG(status) != SIGKILL);
     char chunk[4096];
-    for (ssize_t got; (got = ::read(report[0], chunk, sizeof chunk)) > 0;) {
+    for (ssize_t got; (got = ::read(report[0], chunk, sizeof chunk)) > 0;)
         outcome.report.append(chunk, static_cast<std::size_t>(got));
-    }
     ::close(report[0]);
-    if (outcome.finished && !(WIFEXITED(status) && WEXITSTATUS(status) == 0)) {
+    if (outcome.finished && !(WIFEXITED(status) && WEXITSTATUS(status) == 0))
         outcome.report += " (the child ended abnormally)";
-    }
     return outcome;
 }
 

@@ -19,7 +19,7 @@
 namespace sockwright::testing {
 
 // How a scripted server answers one connection: each segment goes out in a send of its own,
-// a little apart, so the client receives them separately; then the connection ends as asked.
+// 30 ms apart, so the client receives them separately; then the connection ends as asked.
 struct ScriptedReply {
     enum class Ending {
         Close,  // an orderly close
@@ -28,7 +28,6 @@ struct ScriptedReply {
     };
     std::vector<std::string> segments;
     Ending ending = Ending::Close;
-    std::chrono::milliseconds pause{30};  // between two segments
 };
 
 // A TCP server on 127.0.0.1 at a port the system picks, in a thread of its own, that answers the
@@ -54,7 +53,7 @@ class LoopbackServer {
         const std::lock_guard lock(mutex_);
         return requests_;
     }
-    int connections() const { return connections_; }
+    int connections() const { return static_cast<int>(requests().size()); }
 
     // A socket bound to 127.0.0.1 at a port of the system's choice, not yet listening.
     static int boundSocket(std::uint16_t& port) {
@@ -73,33 +72,33 @@ class LoopbackServer {
     }
 
   private:
-    bool waitReadable(int descriptor, int milliseconds) const {
+    static bool readable(int descriptor) {
         pollfd entry{descriptor, POLLIN, 0};
-        return ::poll(&entry, 1, milliseconds) > 0;
+        return ::poll(&entry, 1, 20) > 0;
     }
 
     void serve() {
         while (!stopping_) {
-            if (!waitReadable(listener_, 20)) continue;
+            if (!readable(listener_)) continue;
             const int connection = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
             if (connection < 0) continue;
-            const std::size_t index = static_cast<std::size_t>(connections_++);
-            record(readRequest(connection));
-            if (index < replies_.size()) {
-                answer(connection, replies_[index]);
-            } else {
-                ::close(connection);
-            }
+            std::string request = readRequest(connection);
+            std::unique_lock lock(mutex_);
+            requests_.push_back(std::move(request));
+            const std::size_t index = requests_.size() - 1;
+            lock.unlock();
+            index < replies_.size() ? answer(connection, replies_[index])
+                                    : void(::close(connection));
         }
     }
 
     // A request ends with its zero byte; a client that sends none is given a second.
-    std::string readRequest(int connection) const {
+    static std::string readRequest(int connection) {
         std::string request;
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
         while (std::chrono::steady_clock::now() < deadline &&
                (request.empty() || request.back() != '\0')) {
-            if (!waitReadable(connection, 20)) continue;
+            if (!readable(connection)) continue;
             char buffer[4096];
             const ssize_t received = ::recv(connection, buffer, sizeof buffer, 0);
             if (received <= 0) break;
@@ -108,28 +107,21 @@ class LoopbackServer {
         return request;
     }
 
-    void record(std::string request) {
-        const std::lock_guard lock(mutex_);
-        requests_.push_back(std::move(request));
-    }
-
     void answer(int connection, const ScriptedReply& reply) {
         const int on = 1;
         ::setsockopt(connection, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
         // A client that has gone, or the server's end, stops the rest of a slow answer.
         for (const std::string& segment : reply.segments) {
-            if (stopping_ || ::send(connection, segment.data(), segment.size(), MSG_NOSIGNAL) < 0) {
+            if (stopping_ || ::send(connection, segment.data(), segment.size(), MSG_NOSIGNAL) < 0)
                 break;
-            }
-            std::this_thread::sleep_for(reply.pause);
+            std::this_thread::sleep_for(std::chrono::milliseconds(30));
         }
         if (reply.ending == ScriptedReply::Ending::Reset) {
             const linger abortive{1, 0};
             ::setsockopt(connection, SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
         }
-        while (reply.ending == ScriptedReply::Ending::Hold && !stopping_) {
+        while (reply.ending == ScriptedReply::Ending::Hold && !stopping_)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
         ::close(connection);
     }
 
@@ -137,7 +129,6 @@ class LoopbackServer {
     std::uint16_t port_ = 0;
     int listener_ = -1;
     std::atomic<bool> stopping_{false};
-    std::atomic<int> connections_{0};
     mutable std::mutex mutex_;
     std::vector<std::string> requests_;
     std::thread thread_;

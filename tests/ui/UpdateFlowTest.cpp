@@ -48,14 +48,6 @@ std::string runewordFile() {
     return readWholeFile("data/runewords.txt").bytes;
 }
 
-// The shipped runeword file at version 1.0.1, with Steel renamed.
-std::string newRunewordFile() {
-    std::string file = runewordFile();
-    file.replace(0, file.find('\n'), "1.0.1");
-    file.replace(file.find("\nSteel\n"), 7, "\nSteel II\n");
-    return file;
-}
-
 class UpdateFlowTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -64,12 +56,6 @@ class UpdateFlowTest : public ::testing::Test {
         ASSERT_EQ(loadRuneData(state, messages), RuneDataLoadResult::Loaded);
         flow.setServer(testing::noUpdateServer());
         window.show();
-    }
-
-    // The Update button's press, and the download it starts run to its end.
-    void press() {
-        flow.run();
-        EXPECT_TRUE(QTest::qWaitFor([this] { return !flow.downloading(); }, 10000));
     }
 
     QTemporaryDir userSettings;
@@ -109,7 +95,8 @@ TEST_F(UpdateFlowTest, AFailedDownloadSaysSoOffersTheHomePageAndLoadsNothing) {
     flow.versionsFound(kNewerRunewords);
 
     ::testing::internal::CaptureStderr();
-    press();
+    flow.run();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !flow.downloading(); }, 10000));
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(dialogs.confirmations,
               (QStringList{textOf(TextNewRunewords), textOf(TextRunewordDownloadFailed)}));
@@ -211,7 +198,10 @@ TEST(UpdateFlowInTheMainWindow, ShowsTheOfferRefillsTheListAndEndsWhenTheDataCan
     const QTemporaryDir userSettings;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, userSettings.path());
     const testing::RuntimeFolder runtime;
-    const std::string newFile = newRunewordFile();
+    // The shipped runeword file at version 1.0.1, with Steel renamed.
+    std::string newFile = runewordFile();
+    newFile.replace(0, newFile.find('\n'), "1.0.1");
+    newFile.replace(newFile.find("\nSteel\n"), 7, "\nSteel II\n");
     const LoopbackServer server(
         {answer("1.1.3"), answer("1.0.1"), answer(newFile), answer(newFile)});
     testing::RecordingDialogService dialogs;

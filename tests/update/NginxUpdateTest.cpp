@@ -42,18 +42,16 @@ class Nginx {
         int probe = LoopbackServer::boundSocket(port_);
         ::close(probe);
         const std::string prefix = folder_.path().string();
+        std::string temporaryFolders;
+        for (const char* kind : {"client_body", "proxy", "fastcgi", "uwsgi", "scgi"})
+            temporaryFolders += std::string(kind) + "_temp_path " + prefix + "/" + kind + ";\n";
         const fs::path config = folder_.write("nginx.conf", R"(daemon off;
 master_process off;
 pid )" + prefix + R"(/nginx.pid;
-error_log )" + prefix + R"(/error.log;
 events { worker_connections 16; }
 http {
     access_log off;
-    client_body_temp_path )" + prefix + R"(/body;
-    proxy_temp_path )" + prefix + R"(/proxy;
-    fastcgi_temp_path )" + prefix + R"(/fastcgi;
-    uwsgi_temp_path )" + prefix + R"(/uwsgi;
-    scgi_temp_path )" + prefix + R"(/scgi;
+    )" + temporaryFolders + R"(
     types { text/plain txt; text/html html; }
     server {
         listen 127.0.0.1:)" + std::to_string(port_) + R"(;
@@ -61,9 +59,8 @@ http {
     }
 }
 )");
-        const std::string errorLog = prefix + "/error.log";
-        std::vector<std::string> arguments = {kNginx.string(), "-p", prefix,         "-e",
-                                              errorLog,        "-c", config.string()};
+        std::vector<std::string> arguments = {kNginx.string(),       "-p", prefix,         "-e",
+                                              prefix + "/error.log", "-c", config.string()};
         std::vector<char*> argv;
         for (std::string& argument : arguments) argv.push_back(argument.data());
         argv.push_back(nullptr);

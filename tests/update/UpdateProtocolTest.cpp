@@ -27,24 +27,19 @@ TEST(UpdateRequests, AreOneAbsoluteRequestLineAnEmptyLineAndOneZeroByte) {
 
 TEST(VersionText, ReadsAsScanningThreeNumbersDoesAndKeepsWhatDidNotRead) {
     const VersionTriple start{7, 8, 9};
-    struct Case {
-        const char* body;
-        VersionTriple expected;
-    };
     constexpr std::int32_t kMost = std::numeric_limits<std::int32_t>::max();
     constexpr std::int32_t kLeast = std::numeric_limits<std::int32_t>::min();
-    for (const Case& c : {
-             Case{"1.2.7", {1, 2, 7}},
-             Case{"2", {2, 8, 9}},
-             Case{"x1.2.3", {7, 8, 9}},
-             Case{"", {7, 8, 9}},
-             Case{" \r\n+3. -4.5rest", {3, -4, 5}},  // blanks before a number, signs
-             Case{"1 .2.3", {1, 8, 9}},              // no blank may come before a dot
-             Case{"1..3", {1, 8, 9}},
-             Case{"99999999999.-99999999999.0", {kMost, kLeast, 0}},
-         }) {
-        EXPECT_EQ(readVersionText(c.body, start), c.expected) << c.body;
-    }
+    const std::pair<const char*, VersionTriple> cases[] = {
+        {"1.2.7", {1, 2, 7}},
+        {"2", {2, 8, 9}},
+        {"x1.2.3", {7, 8, 9}},
+        {"", {7, 8, 9}},
+        {" \r\n+3. -4.5rest", {3, -4, 5}},  // blanks before a number, signs
+        {"1 .2.3", {1, 8, 9}},              // no blank may come before a dot
+        {"1..3", {1, 8, 9}},
+        {"99999999999.-99999999999.0", {kMost, kLeast, 0}}};
+    for (const auto& [body, expected] : cases)
+        EXPECT_EQ(readVersionText(body, start), expected) << body;
 }
 
 TEST(VersionText, NewerMeansTheFirstDifferingNumberIsLargerAsASignedNumber) {

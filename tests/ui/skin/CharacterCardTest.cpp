@@ -36,26 +36,24 @@ class CharacterCardTest : public ::testing::Test {
 };
 
 TEST_F(CharacterCardTest, ClassPictureThenNameAndLevelThenTheTypeLineInItsColour) {
-    struct Row {
-        int characterClass;
-        std::int32_t type;
-        int lines;
-        QColor typeColour;
-    };
-    for (const Row& row : {Row{5, kClassicCharacter, 2, {}}, Row{5, kHardcoreCharacter, 3, kRed},
-                           Row{5, kExpansionCharacter, 3, kGreen}, Row{7, 7, 2, {}}}) {
-        SCOPED_TRACE(row.type);
-        character.characterClass = row.characterClass;
-        character.characterType = row.type;
+    // Class, type, lines of text and the colour of the type line.
+    const std::tuple<int, std::int32_t, int, QColor> rows[] = {{5, kClassicCharacter, 2, {}},
+                                                               {5, kHardcoreCharacter, 3, kRed},
+                                                               {5, kExpansionCharacter, 3, kGreen},
+                                                               {7, 7, 2, {}}};
+    for (const auto& [characterClass, type, lines, typeColour] : rows) {
+        SCOPED_TRACE(type);
+        character.characterClass = characterClass;
+        character.characterType = type;
         const QImage image = render(card);
         // Drawn unscaled at (1, 1); a class outside the table has no picture.
         EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0));
-        EXPECT_EQ(image.pixel(60, 50), (row.characterClass == 5 ? kClassColour : kBlack).rgb());
-        EXPECT_EQ(inkBands(image, kTextArea), row.lines);
+        EXPECT_EQ(image.pixel(60, 50), (characterClass == 5 ? kClassColour : kBlack).rgb());
+        EXPECT_EQ(inkBands(image, kTextArea), lines);
         EXPECT_EQ(countPixels(image, isInk, {75, 0, 165, 20}), 0) << "text starts 20 pixels down";
         EXPECT_GT(countColour(image, kOlive, kTextArea) * countColour(image, kWhite, kTextArea), 0);
         for (const QColor& colour : {kRed, kGreen})
-            EXPECT_EQ(countColour(image, colour, kTextArea) > 0, colour == row.typeColour);
+            EXPECT_EQ(countColour(image, colour, kTextArea) > 0, colour == typeColour);
     }
     // A free slot shows nothing but the frame of the selected card.
     character.inUse = false;
@@ -106,17 +104,13 @@ TEST_F(CharacterCardTest, PortraitReplacesTheClassPictureAndNeverComesFromOutsid
 
     // Each name is refused, and the portrait loaded before is dropped. The NUL would cut
     // char/TAL<NUL>x.bmp short at the existing char/TAL.
-    struct Row {
-        const char* name;
-        const char* account;
-        std::string realm;
-    };
-    for (const Row& row : {Row{"..", "/evil", ""}, Row{"../evil", "", ""}, Row{"a\\b", "", ""},
-                           Row{"TAL", "", std::string("\0x", 2)}}) {
-        SCOPED_TRACE(row.name);
-        character.name = row.name;
-        account.name = row.account;
-        account.realm = row.realm;
+    const std::tuple<const char*, const char*, std::string> rows[] = {
+        {"..", "/evil", ""}, {"../evil", "", ""}, {"a\\b", "", ""}, {"TAL", "", {"\0x", 2}}};
+    for (const auto& [name, accountName, realm] : rows) {
+        SCOPED_TRACE(name);
+        character.name = name;
+        account.name = accountName;
+        account.realm = realm;
         EXPECT_FALSE(CharacterCard::portraitPath(character, account));
         card.loadPortrait(account);
         EXPECT_TRUE(card.portrait().isNull());
