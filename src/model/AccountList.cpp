@@ -131,12 +131,14 @@ Account* AccountList::previousAccount(const Account* account) const {
 
 Account* AccountList::findAccount(std::string_view name, std::string_view realm) const {
     for (const auto& account : accounts_) {
-        if (equalIgnoringAsciiCase(account->name, name) &&
-            equalIgnoringAsciiCase(account->realm, realm)) {
-            return account.get();
-        }
+        if (isNamed(*account, name, realm)) return account.get();
     }
     return nullptr;
+}
+
+bool AccountList::isNamed(const Account& account, std::string_view name, std::string_view realm) {
+    return equalIgnoringAsciiCase(account.name, name) &&
+           equalIgnoringAsciiCase(account.realm, realm);
 }
 
 }  // namespace sockwright

@@ -57,6 +57,8 @@ class AccountList {
     // The first account with this name and realm, letter case of A to Z ignored (as the settings
     // file matches the current account), or nullptr.
     Account* findAccount(std::string_view name, std::string_view realm) const;
+    // Whether the account has this name and realm, letter case of A to Z ignored.
+    static bool isNamed(const Account& account, std::string_view name, std::string_view realm);
 
   private:
     std::vector<std::unique_ptr<Account>> accounts_;

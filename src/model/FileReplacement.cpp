@@ -281,4 +281,16 @@ SaveResult copyFileContents(const fs::path& source, const fs::path& target,
     return result;
 }
 
+SaveResult keepBackupCopy(const fs::path& file, const FileSystemCalls& calls) {
+    std::error_code error;
+    if (!fs::exists(file, error)) return error ? SaveResult::failure(error.value()) : SaveResult();
+    fs::path backup = file;
+    backup += ".bak";
+    SaveResult copied = copyFileContents(file, backup, calls);
+    if (copied) return copied;
+    return SaveResult::failure(
+        copied.errorNumber(),
+        "keeping a copy in " + backup.filename().string() + " failed: " + copied.reason());
+}
+
 }  // namespace sockwright

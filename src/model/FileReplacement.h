@@ -84,4 +84,9 @@ SaveResult replaceFileContents(const std::filesystem::path& target, std::string_
 SaveResult copyFileContents(const std::filesystem::path& source,
                             const std::filesystem::path& target, const FileSystemCalls& calls = {});
 
+// Keeps a file that was not read in full as it is on disk, in "<name>.bak" beside it, before a
+// save replaces it (copyFileContents); succeeds at once when there is no such file. A failure
+// names the copy, so the user can tell it from a failure to write the file itself.
+SaveResult keepBackupCopy(const std::filesystem::path& file, const FileSystemCalls& calls = {});
+
 }  // namespace sockwright

@@ -16,6 +16,8 @@ struct Settings {
     ProgramVersion programVersion = kSettingsFileVersion;
     // Set when the file on disk was not read in full; the next save keeps a copy of it first.
     bool keepBackupBeforeSave = false;
+    // The same for the rune counts file, when it was there but of another kind, size or version.
+    bool keepCountsBackupBeforeSave = false;
 };
 
 }  // namespace sockwright

@@ -5,10 +5,13 @@
 #include <system_error>
 
 #include "model/CharacterClass.h"
+#include "model/CharacterRunes.h"
 #include "model/FileContents.h"
 #include "model/FileReplacement.h"
 #include "model/LineReader.h"
 #include "model/NumberReader.h"
+#include "model/RuneCountsFile.h"
+#include "model/StoredText.h"
 
 namespace sockwright {
 namespace {
@@ -16,7 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kSettingsFileName = "settings.dat";
-constexpr const char* kBackupSuffix = ".bak";
 
 // ---- Numbers -------------------------------------------------------------------------------
 // A value that does not fit in 32 bits does not read, so the field falls back to its default.
@@ -43,14 +45,6 @@ bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
         if (lower(a[i]) != lower(b[i])) return false;
     }
     return true;
-}
-
-// A text as the file holds it: up to its first line break or zero byte, and the replacement when
-// that leaves nothing. A text read is taken this way at once, so the program shows what the next
-// save writes and the saved file reads back the same.
-std::string storedText(std::string_view text, const char* replacement) {
-    text = text.substr(0, text.find_first_of(std::string_view("\r\n\0", 3)));
-    return text.empty() ? std::string(replacement) : std::string(text);
 }
 
 // ---- Lines written -------------------------------------------------------------------------
@@ -223,9 +217,10 @@ std::array<int, kCharacterSlots> packSlotsInUse(Account& account) {
 
 // A value outside its range becomes the one a new slot holds. The count and the logic are
 // written in hexadecimal but read in decimal, which agree only inside their ranges: a count of
-// 50 would come back as 32 after a save.
+// 50 would come back as 32 after a save. The rune counts start from the bits, one of each.
 void bringSlotsIntoRange(Account& account) {
     for (Character& slot : account.characters) {
+        followRuneBits(slot);
         if (!isCharacterClass(slot.characterClass))
             slot.characterClass = kDefaultSlot.characterClass;
         if (!isCharacterType(slot.characterType)) slot.characterType = kDefaultSlot.characterType;
@@ -279,21 +274,6 @@ void bringAccountsIntoRange(AccountList& accounts) {
 
 // ---- Writing -------------------------------------------------------------------------------
 
-// Keeps the settings file as it is on disk in settings.dat.bak. A failure names the copy, so
-// the user can tell it from a failure to write the settings file itself; reading the file or
-// writing the copy may have failed.
-SaveResult backUpSettingsFile(const fs::path& file, const FileSystemCalls& calls) {
-    std::error_code error;
-    if (!fs::exists(file, error)) return error ? SaveResult::failure(error.value()) : SaveResult();
-    fs::path backup = file;
-    backup += kBackupSuffix;
-    SaveResult copied = copyFileContents(file, backup, calls);
-    if (copied) return copied;
-    return SaveResult::failure(
-        copied.errorNumber(),
-        "keeping a copy in " + backup.filename().string() + " failed: " + copied.reason());
-}
-
 }  // namespace
 
 void loadSettings(ProgramState& state) {
@@ -301,6 +281,7 @@ void loadSettings(ProgramState& state) {
     const FileContents contents = readWholeFile(file);
     if (contents.status == FileReadStatus::Read) {
         loadSettingsText(contents.bytes, state);
+        loadRuneCounts(state);
         return;
     }
     Settings& settings = state.settings;
@@ -311,6 +292,7 @@ void loadSettings(ProgramState& state) {
     std::error_code error;
     settings.keepBackupBeforeSave = fs::exists(file, error);
     bringAccountsIntoRange(state.accounts);
+    loadRuneCounts(state);
 }
 
 void loadSettingsText(std::string_view bytes, ProgramState& state) {
@@ -383,11 +365,21 @@ fs::path settingsFilePath(const ProgramState& state) {
 SaveResult saveSettings(ProgramState& state, const FileSystemCalls& calls) {
     const fs::path file = settingsFilePath(state);
     if (state.settings.keepBackupBeforeSave) {
-        if (SaveResult backedUp = backUpSettingsFile(file, calls); !backedUp) return backedUp;
+        if (SaveResult backedUp = keepBackupCopy(file, calls); !backedUp) return backedUp;
     }
     SaveResult saved = replaceFileContents(file, settingsFileText(state), calls);
     if (saved) state.settings.keepBackupBeforeSave = false;
     return saved;
+}
+
+std::optional<SaveFailure> saveSettingsFiles(ProgramState& state, const FileSystemCalls& calls) {
+    if (SaveResult saved = saveSettings(state, calls); !saved) {
+        return SaveFailure{settingsFilePath(state), std::move(saved)};
+    }
+    if (SaveResult saved = saveRuneCounts(state, calls); !saved) {
+        return SaveFailure{runeCountsFilePath(state), std::move(saved)};
+    }
+    return std::nullopt;
 }
 
 }  // namespace sockwright

@@ -2,21 +2,25 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "model/FileReplacement.h"
 #include "model/ProgramState.h"
+#include "model/SaveFailure.h"
 #include "model/SaveResult.h"
 
 namespace sockwright {
 
 // Fills the accounts, current account and character, switches and program version from
-// settings.dat in the state's data folder. Never fails: whatever cannot be read gives defaults,
+// settings.dat in the state's data folder, then the characters' rune counts and goals from the
+// counts file beside it (loadRuneCounts). Never fails: whatever cannot be read gives defaults,
 // and afterwards there is at least one account and the current character is a slot in use.
 void loadSettings(ProgramState& state);
 
-// Does what loadSettings does with the bytes of a settings file once it has read them.
+// Does what loadSettings does with the bytes of a settings file once it has read them; the rune
+// counts follow the rune bits, one of each rune owned.
 void loadSettingsText(std::string_view bytes, ProgramState& state);
 
 // Reads a version 1.1 settings text from the reading position. Fails when the file ends, or
@@ -34,5 +38,11 @@ std::filesystem::path settingsFilePath(const ProgramState& state);
 // (settings.keepBackupBeforeSave), it is first copied to settings.dat.bak and the flag cleared;
 // when that copy fails, nothing is saved. Tests pass calls that fail on purpose.
 SaveResult saveSettings(ProgramState& state, const FileSystemCalls& calls = {});
+
+// The save of the program: settings.dat (saveSettings), then the counts file (saveRuneCounts).
+// Nothing when both were written, otherwise the file that failed and why. When settings.dat
+// fails the counts file is left as it is, so the two on disk still come from one save.
+std::optional<SaveFailure> saveSettingsFiles(ProgramState& state,
+                                             const FileSystemCalls& calls = {});
 
 }  // namespace sockwright

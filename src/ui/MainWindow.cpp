@@ -17,6 +17,7 @@
 #include "engine/ListNavigation.h"
 #include "engine/RunePlanner.h"
 #include "engine/RunewordFilter.h"
+#include "model/CharacterRunes.h"
 #include "model/RuneDataLoader.h"
 #include "model/SettingsFile.h"
 #include "ui/DialogMessageSink.h"
@@ -34,6 +35,7 @@
 #include "ui/dialogs/SelectRunesDialog.h"
 #include "ui/dialogs/SkinnedDialogParts.h"
 #include "ui/skin/BuiltInImages.h"
+#include "ui/skin/DetailTextButton.h"
 #include "ui/skin/DialogSkin.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"
@@ -130,6 +132,8 @@ void MainWindow::createControls() {
     down_ = makeControl<ImageButton>(this, QStringLiteral("down"), QStringLiteral("&Down"));
     runeword_ = new RunewordView(state_.runeTable, this);
     runeword_->setObjectName(QStringLiteral("runeword"));
+    // A property line wider than the panel goes on below rather than being cut.
+    runeword_->properties().setWrapping(true);
     selectEquipment_ = makeControl<ImageButton>(this, QStringLiteral("selectEquipment"),
                                                 QStringLiteral("Select &Equipment"));
     selectRunes_ = makeControl<ImageButton>(this, QStringLiteral("selectRunes"),
@@ -322,6 +326,7 @@ void MainWindow::selectRunes() {
     if (dialogs_.runDialog(dialog) != QDialog::Accepted) return;
     model_->clear();
     character.runes = dialog.runes();
+    followRuneBits(character);
     character.runeCountFilter = dialog.runeCountFilter();
     character.runeLogic = dialog.runeLogic();
     refreshRunewordList();
@@ -400,15 +405,21 @@ void MainWindow::showAboutDialog() {
 }
 
 void MainWindow::saveSettingsOrTell() {
-    const SaveResult saved = saveSettings(state_);
-    if (saved) return;
-    const auto file = QString::fromStdString(settingsFilePath(state_).string());
+    const std::optional<SaveFailure> failed = saveSettingsFiles(state_);
+    if (!failed) return;
+    const auto file = QString::fromStdString(failed->file.string());
     // The reason is the system's own text, in the system's code page.
-    const auto reason = QString::fromLocal8Bit(saved.reason());
-    dialogs_.showMessage(this, QStringLiteral("%1 could not be saved: %2\n"
-                                              "THE CHANGES MADE TO YOUR ACCOUNTS AND CHARACTERS "
-                                              "SINCE THE PROGRAM STARTED ARE LOST")
-                                   .arg(file, reason));
+    const auto reason = QString::fromLocal8Bit(failed->result.reason());
+    // When only the counts file failed, settings.dat holds the accounts and the rune bits.
+    const QString lost = failed->file == settingsFilePath(state_)
+                             ? QStringLiteral(
+                                   "THE CHANGES MADE TO YOUR ACCOUNTS AND CHARACTERS "
+                                   "SINCE THE PROGRAM STARTED ARE LOST")
+                             : QStringLiteral(
+                                   "THE RUNE COUNTS AND GOALS CHANGED SINCE THE "
+                                   "PROGRAM STARTED ARE LOST");
+    dialogs_.showMessage(this,
+                         QStringLiteral("%1 could not be saved: %2\n%3").arg(file, reason, lost));
 }
 
 void MainWindow::accept() {
@@ -428,10 +439,9 @@ int MainWindow::exec() {
 void MainWindow::endAtRequest() {
     if (dataLoaded_) {
         // Nobody may be there to answer a message box: a failure goes to the error stream.
-        const SaveResult saved = saveSettings(state_);
-        if (!saved) {
+        if (const std::optional<SaveFailure> failed = saveSettingsFiles(state_)) {
             std::fprintf(stderr, "sockwright: %s could not be saved: %s\n",
-                         settingsFilePath(state_).string().c_str(), saved.reason().c_str());
+                         failed->file.string().c_str(), failed->result.reason().c_str());
         }
     }
     dialogs_.endAllDialogs();

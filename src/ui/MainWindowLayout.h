@@ -26,10 +26,11 @@ inline constexpr Rect kAbout{669, 2, 35, 56};
 // The frame around the column headings and the list, with a line between the two.
 inline constexpr Rect kListFrame{44, 60, 620, 126};
 inline constexpr int kListFrameDividerY = 80;
-inline constexpr Rect kColumnHeadings{49, 64, 605, 16};
+inline constexpr Rect kColumnHeadings{49, 64, 610, 16};
 // Left edges of the four columns, relative to the list's left edge, and the last right edge.
-inline constexpr std::array<int, 4> kColumnLeft{0, 150, 360, 435};
-inline constexpr int kColumnsRight = 605;
+// The number column is wide enough for its heading to stand clear of EQUIPMENT.
+inline constexpr std::array<int, 4> kColumnLeft{0, 150, 350, 440};
+inline constexpr int kColumnsRight = 610;
 inline constexpr Rect kRunewordList{49, 82, 610, 100};
 inline constexpr int kRunewordRowHeight = 20;
 

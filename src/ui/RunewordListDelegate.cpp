@@ -4,11 +4,10 @@
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QPainter>
-#include <QStringList>
-#include <QToolTip>
 
 #include "ui/MainWindowLayout.h"
 #include "ui/RunewordListModel.h"
+#include "ui/skin/ElidedText.h"
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinFont.h"
 #include "ui/skin/SkinTextSizes.h"
@@ -29,12 +28,16 @@ void RunewordListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     const bool selected = option.state.testFlag(QStyle::State_Selected);
     painter->save();
     painter->fillRect(option.rect, kBlack);
-    painter->setFont(skinFont(textSize::kListRow));
+    const QFont font = skinFont(textSize::kListRow);
+    painter->setFont(font);
     painter->setPen(selected ? kListSelectedText : kListText);
+    const QFontMetrics metrics(font);
     for (int column = 0; column < RunewordListModel::kColumnCount; ++column) {
         const QString text = index.data(RunewordListModel::columnRole(column)).toString();
+        const QRect box = textBox(option.rect, column);
         // Drawing into a rectangle clips to it and breaks lines only at line feeds.
-        painter->drawText(textBox(option.rect, column), Qt::AlignLeft | Qt::AlignTop, text);
+        painter->drawText(box, Qt::AlignLeft | Qt::AlignTop,
+                          ElidedText(text, metrics, box.width()).shown());
     }
     painter->restore();
 }
@@ -48,15 +51,10 @@ bool RunewordListDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     if (event == nullptr || event->type() != QEvent::ToolTip) {
         return QAbstractItemDelegate::helpEvent(event, view, option, index);
     }
-    const QString text = cutTextAt(index, event->pos().x() - option.rect.x());
-    if (text.isEmpty()) {
-        QToolTip::hideText();
-        event->ignore();
-        return false;
-    }
-    const int column = columnAt(event->pos().x() - option.rect.x());
-    QToolTip::showText(event->globalPos(), text, view, textBox(option.rect, column));
-    return true;
+    const int x = event->pos().x() - option.rect.x();
+    const int column = columnAt(x);
+    return ElidedText::offerToolTip(*event, view, cutTextAt(index, x),
+                                    column < 0 ? QRect() : textBox(option.rect, column));
 }
 
 int RunewordListDelegate::columnAt(int x) {
@@ -78,12 +76,9 @@ bool RunewordListDelegate::textIsCut(const QString& text, int column) {
     const QFontMetrics metrics(skinFont(textSize::kListRow));
     const QRect box =
         textBox(QRect(0, 0, layout::kColumnsRight, layout::kRunewordRowHeight), column);
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.size() > 1 && lines.size() * metrics.lineSpacing() > box.height()) return true;
-    for (const QString& line : lines) {
-        if (metrics.horizontalAdvance(line) > box.width()) return true;
-    }
-    return false;
+    const auto lines = text.count(QLatin1Char('\n')) + 1;
+    if (lines > 1 && lines * metrics.lineSpacing() > box.height()) return true;
+    return ElidedText(text, metrics, box.width()).isElided();
 }
 
 QString RunewordListDelegate::cutTextAt(const QModelIndex& index, int x) {

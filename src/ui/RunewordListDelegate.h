@@ -6,7 +6,7 @@
 
 namespace sockwright {
 
-// Draws a runeword row: four columns at fixed pixel edges, each text clipped to its column,
+// Draws a runeword row: four columns at fixed pixel edges, each text elided at its column's edge,
 // on black, lighter when the row is selected. No focus frame and no highlight bar.
 class RunewordListDelegate : public QAbstractItemDelegate {
     Q_OBJECT
@@ -18,7 +18,7 @@ class RunewordListDelegate : public QAbstractItemDelegate {
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-    // Shows the whole text of a column whose text is cut at the column's edge.
+    // Shows the whole text of a column whose text is elided at the column's edge.
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override;
 

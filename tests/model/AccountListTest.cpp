@@ -3,31 +3,47 @@
 #include <tuple>
 
 #include "model/AccountList.h"
+#include "model/CharacterRunes.h"
 
 namespace sockwright {
 namespace {
 
-// An account with characters named C0, C1, ... in slots 0 to count-1, each with its own selections.
+// An account with characters named C0, C1, ... in slots 0 to count-1, each with its own
+// selections, counts and goals.
 Account& accountWithCharacters(AccountList& list, int count) {
     Account& account = *list.addAccount("Acc", "USWest", "C0", 10, 1, 0);
     for (int slot = 1; slot < count; ++slot) {
         list.addCharacter(account, "C" + std::to_string(slot), 10 + slot, slot % 7, slot % 3);
     }
-    for (int slot = 0; slot < count; ++slot) account.characters[slot].equipment = 1u << slot;
+    for (int slot = 0; slot < count; ++slot) {
+        account.characters[slot].equipment = 1u << slot;
+        setRuneCount(account.characters[slot], 1, slot + 2);
+        account.characters[slot].goals = {"Goal" + std::to_string(slot)};
+    }
     return account;
 }
 
 TEST(AccountListTest, AddingGivesNewSelectionsAndEditingKeepsThem) {
     AccountList list;
     Account& account = accountWithCharacters(list, 3);
-    account.characters[3].runes = RuneSet{};  // a free slot holding an old character's values
+    account.characters[3] = account.characters[2];  // a free slot holding an old character
+    account.characters[3].inUse = false;
     EXPECT_EQ(list.addCharacter(account, "", 42, 6, 2), 3);
-    const Character added{
-        {7, RuneLogic::Complete, RuneSet::all(), 0xC46007FF}, true, "NoName", 42, 6, 2};
+    const RuneCounts oneOfEach = RuneCounts::oneOfEach(RuneSet::all());
+    const Character added{{7, RuneLogic::Complete, RuneSet::all(), 0xC46007FF},
+                          true,
+                          "NoName",
+                          42,
+                          6,
+                          2,
+                          oneOfEach,
+                          {}};
     EXPECT_EQ(account.characters[3], added);
     account.characters[1].runes = RuneSet{{1, 2, 3}};
     list.editCharacter(account, 1, "Renamed", 77, 3, 0);
-    const Character edited{{7, RuneLogic::Complete, {{1, 2, 3}}, 2}, true, "Renamed", 77, 3, 0};
+    Character edited{
+        {7, RuneLogic::Complete, {{1, 2, 3}}, 2}, true, "Renamed", 77, 3, 0, oneOfEach, {"Goal1"}};
+    edited.runeCounts.set(1, 3);
     EXPECT_EQ(account.characters[1], edited);
 
     Account& full = accountWithCharacters(list, 8);

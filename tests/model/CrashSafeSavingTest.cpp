@@ -1,6 +1,7 @@
 // Saving survives what a user's machine does to it: a process killed at any moment while it saves,
-// and two copies of the program saving at once. Real processes and real SIGKILLs. The settings and
-// the runeword download replace their files the same way, so the settings stand for both.
+// and two copies of the program saving at once. Real processes and real SIGKILLs. The settings, the
+// rune counts and the runeword download replace their files the same way, so the settings stand
+// for all of them; the kill test holds the settings and counts files, which one save writes.
 //
 // SOCKWRIGHT_KILL_TRIALS sets how many times the kill test kills a saving process (10 by default;
 // `make stress` runs 200).
@@ -17,6 +18,7 @@
 #include <thread>
 #include <vector>
 
+#include "model/RuneCountsFile.h"
 #include "model/SettingsFile.h"
 #include "support/ChildProcess.h"
 #include "support/TempFolder.h"
@@ -46,7 +48,7 @@ std::vector<ProgramState> twoStates(const fs::path& dataFolder, int accounts) {
     return states;
 }
 
-// A process saving over and over is killed at a random moment. The file must then be one of the
+// A process saving over and over is killed at a random moment. Each file must then be one of its
 // versions whole, and the next save must succeed and leave no temporary file.
 TEST(CrashSafeSaving, AProcessKilledWhileSavingLeavesOneWholeVersion) {
     const char* set = std::getenv("SOCKWRIGHT_KILL_TRIALS");
@@ -54,8 +56,10 @@ TEST(CrashSafeSaving, AProcessKilledWhileSavingLeavesOneWholeVersion) {
     TempFolder folder;
     std::vector<ProgramState> states = twoStates(folder.path(), 250);
     const std::string versions[] = {settingsFileText(states[0]), settingsFileText(states[1])};
+    const std::string counts[] = {runeCountsFileText(states[0].accounts),
+                                  runeCountsFileText(states[1].accounts)};
     const auto started = std::chrono::steady_clock::now();
-    ASSERT_TRUE(saveSettings(states[0]));
+    ASSERT_FALSE(saveSettingsFiles(states[0]));
     const auto oneSave = std::chrono::duration_cast<std::chrono::microseconds>(
         std::chrono::steady_clock::now() - started);
     std::mt19937 random(std::random_device{}());
@@ -63,7 +67,7 @@ TEST(CrashSafeSaving, AProcessKilledWhileSavingLeavesOneWholeVersion) {
     for (int trial = 0; trial < trials; ++trial) {
         const pid_t child = testing::startChild([&] {
             for (std::size_t round = 0;; ++round) {
-                if (!saveSettings(states[round % 2])) return 1;
+                if (saveSettingsFiles(states[round % 2])) return 1;
             }
         });
         ASSERT_GT(child, 0);
@@ -77,9 +81,12 @@ TEST(CrashSafeSaving, AProcessKilledWhileSavingLeavesOneWholeVersion) {
         const std::string left = folder.read("settings.dat");
         ASSERT_TRUE(left == versions[0] || left == versions[1])
             << "trial " << trial << ": " << left.size() << " bytes that are no version";
-        midSave += filesIn(folder.path()) > 1;  // a temporary file was left
-        ASSERT_TRUE(saveSettings(states[0])) << "a save after the kill failed";
-        ASSERT_EQ(filesIn(folder.path()), 1u);
+        const std::string leftCounts = folder.read("runecounts.txt");
+        ASSERT_TRUE(leftCounts == counts[0] || leftCounts == counts[1])
+            << "trial " << trial << ": " << leftCounts.size() << " bytes of counts, no version";
+        midSave += filesIn(folder.path()) > 2;  // a temporary file was left
+        ASSERT_FALSE(saveSettingsFiles(states[0])) << "a save after the kill failed";
+        ASSERT_EQ(filesIn(folder.path()), 2u);
     }
     std::cout << trials << " kills, " << midSave << " of them in the middle of a save\n";
 }

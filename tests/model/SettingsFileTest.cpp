@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fuzz/SettingsChecks.h"
+#include "model/CharacterRunes.h"
 #include "support/TempFolder.h"
 
 namespace sockwright {
@@ -79,8 +80,10 @@ TEST_F(SettingsFileTest, WrittenAccountsReadBackTheSameWithLfOrCrLf) {
     Account* second = accounts.addAccount("  spaced name ", "Europe", "Zed", 50, 5, 2);
     accounts.addCharacter(*second, "Two", 1, 6, 0);
     second->characters[1].runes = RuneSet{{0x7ff, 0, 1}};
-    second->characters[5] = {
-        {1, RuneLogic::Any, {{0, 0x401, 0}}, 1u << 31}, false, "gone", -5, 4, 0};
+    followRuneBits(second->characters[1]);
+    const RuneSet gone{{0, 0x401, 0}};
+    second->characters[5] = {{1, RuneLogic::Any, gone, 1u << 31}, false, "gone", -5, 4, 0,
+                             RuneCounts::oneOfEach(gone),         {}};
     Account* third = accounts.addAccount(std::string("two\nlines\0", 10), "", "\r", 99, 0, 0);
     third->realm = "";
     third->characters[3].name = std::string("\0x", 2);
@@ -177,8 +180,14 @@ TEST_F(SettingsFileTest, FileNotReadInFullIsCopiedAsideBeforeTheFirstSave) {
         EXPECT_EQ(state.settings.keepBackupBeforeSave, backup) << label;
     }
     EXPECT_EQ(state.accounts.currentAccount(), &account(1));
-    const Character zed{
-        {7, RuneLogic::Complete, RuneSet::all(), 0xC46007FF}, true, "Zed", 50, 0, 1};
+    const Character zed{{7, RuneLogic::Complete, RuneSet::all(), 0xC46007FF},
+                        true,
+                        "Zed",
+                        50,
+                        0,
+                        1,
+                        RuneCounts::oneOfEach(RuneSet::all()),
+                        {}};
     EXPECT_EQ(account(1).characters[0], zed);
 
     const std::string old = folder.read("settings.dat");

@@ -5,17 +5,24 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFontMetrics>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <filesystem>
 #include <functional>
 
 #include "Texts.h"
+#include "model/CharacterRunes.h"
 #include "ui/ProgramStart.h"
+#include "ui/RunewordListDelegate.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/AboutTextDialog.h"
+#include "ui/skin/ElidedText.h"
 #include "ui/skin/SkinFont.h"
+#include "ui/skin/SkinTextSizes.h"
 
 namespace sockwright {
 namespace {
@@ -165,6 +172,7 @@ TEST(MainWindowClose, OkEnterAndTheCloseBoxSaveWhatTheNextStartShowsAndEscapeDoe
             zed->characters[0].runes = RuneSet{};
             for (int rune : {30, 31}) zed->characters[0].runes.add(rune);
             zed->characters[0].runeLogic = RuneLogic::All;
+            setRuneCount(zed->characters[0], 30, 4);
             accounts.setCurrent(zed, 0);
             started.window.show();
 
@@ -179,15 +187,55 @@ TEST(MainWindowClose, OkEnterAndTheCloseBoxSaveWhatTheNextStartShowsAndEscapeDoe
                 EXPECT_TRUE(messages.value(0).contains("Is a directory"));
             }
         }
-        const StartedWindow again;
+        StartedWindow again;
         EXPECT_EQ(findControl<LabelButton>(again.window, "characterLine").text() ==
                       "CHARACTER: Europe: ZED: BETA",
                   ending.saves);
         if (ending.saves) {
             EXPECT_EQ(testing::listedNames(again.window),
                       (QStringList{"Destruction", "Enigma", "Last Wish"}));
+            EXPECT_EQ(again.window.state().accounts.currentCharacterRecord().runeCounts.count(30),
+                      4);
         }
     }
+}
+
+// Every shipped runeword, walked through the window: each text it shows is whole, or elided with
+// the whole text as the tooltip where it stands.
+TEST_F(MainWindowTest, EveryShownTextIsWholeOrElidedWithItsWholeTextAsTheToolTip) {
+    const auto offered = [](QWidget& widget, QPoint at) {
+        QToolTip::showText(widget.mapToGlobal(at), QStringLiteral("-"), &widget);
+        QHelpEvent hover(QEvent::ToolTip, at, widget.mapToGlobal(at));
+        QApplication::sendEvent(&widget, &hover);
+        return QToolTip::text();
+    };
+    window.state().accounts.currentAccount()->name = std::string(40, 'A');
+    window.updateCharacterLine();
+    EXPECT_TRUE(label("characterLine").fittedText().isElided());
+    EXPECT_EQ(offered(label("characterLine"), {5, 5}), characterLine());
+    for (const char* name : {"heading1", "heading2", "heading3", "heading4", "contactLine"})
+        EXPECT_FALSE(label(name).fittedText().isElided()) << name;
+
+    ASSERT_EQ(model().rowCount(), static_cast<int>(window.state().runewords->size()));
+    const QFontMetrics metrics(skinFont(textSize::kListRow));
+    int cutCells = 0;
+    for (int row = 0; row < model().rowCount(); ++row) {
+        list().selectRow(row);
+        window.showSelectedRuneword();
+        const QModelIndex index = model().index(row, 0);
+        list().scrollTo(index);
+        for (int column = 0; column < RunewordListModel::kColumnCount; ++column) {
+            const QString text = index.data(RunewordListModel::columnRole(column)).toString();
+            const QRect box = RunewordListDelegate::textBox(list().visualRect(index), column);
+            if (metrics.horizontalAdvance(text) <= box.width()) continue;
+            ++cutCells;
+            EXPECT_EQ(offered(*list().viewport(), box.center()), text) << row << " " << column;
+        }
+        // Property lines too wide go on below: every shipped runeword's fit the panel whole.
+        EXPECT_FALSE(detailsPanel().isCut()) << row;
+        EXPECT_FALSE(label("levelBadge").fittedText().isElided()) << row;
+    }
+    EXPECT_GT(cutCells, 0) << "the walk met no text too wide";
 }
 
 }  // namespace

@@ -62,6 +62,7 @@ TEST_F(SelectionCommandsTest, OkWritesTheChoicesAndRefillsTheListAndCancelChange
     RuneSet berAndJah;
     for (int rune : {30, 31}) berAndJah.add(rune);
     EXPECT_EQ(character().runes, berAndJah);
+    EXPECT_EQ(character().runeCounts.owned(), berAndJah);  // the counts follow
     EXPECT_EQ(std::pair(character().runeLogic, character().runeCountFilter),
               std::pair(RuneLogic::All, 3));
     EXPECT_EQ(character().equipment, 0x40000000u);

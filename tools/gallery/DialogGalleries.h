@@ -15,6 +15,8 @@ class GallerySheet;
 void addSelectionDialogs(GallerySheet& sheet, const QDir& runtime);
 void addAccountDialogs(GallerySheet& sheet, const QDir& runtime);
 void addPlannerDialogs(GallerySheet& sheet, const QDir& runtime);
+// The keyboard focus mark and elided texts with their tooltips.
+void addFocusAndElision(GallerySheet& sheet, const QDir& runtime);
 
 // The runtime folder's rune file, read as the program reads it (empty when it cannot be read),
 // and its pictures, loaded from bmp/ as the program loads them.

@@ -303,6 +303,7 @@ int main(int argc, char** argv) {
     addSelectionDialogs(sheet, runtime);
     addAccountDialogs(sheet, runtime);
     addPlannerDialogs(sheet, runtime);
+    addFocusAndElision(sheet, runtime);
 
     if (!sheet.finished().save(output, "PNG")) {
         std::fprintf(stderr, "gallery: cannot write %s\n", qPrintable(output));

@@ -1,15 +1,20 @@
 #include "ui/dialogs/PlannerList.h"
 
 #include <QAbstractItemDelegate>
+#include <QAbstractItemView>
+#include <QFontMetrics>
+#include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <utility>
+#include <vector>
 
 #include "ui/MainWindowLayout.h"
 #include "ui/RunewordListDelegate.h"
 #include "ui/skin/DialogSkin.h"
+#include "ui/skin/ElidedText.h"
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinFont.h"
 #include "ui/skin/SkinStyleSheets.h"
@@ -21,7 +26,8 @@ namespace {
 constexpr int kScrollBarWidth = 8;
 
 // Draws a planner row as the main window draws a runeword row: black ground, the skin font at
-// 10 points from 3 pixels below the row's top, each column clipped to its box.
+// 10 points from 3 pixels below the row's top, each column elided at its box's edge, the whole
+// text of an elided column offered as its tooltip.
 class PlannerRowDelegate : public QAbstractItemDelegate {
   public:
     PlannerRowDelegate(int secondColumn, QObject* parent)
@@ -29,8 +35,7 @@ class PlannerRowDelegate : public QAbstractItemDelegate {
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
-        const auto* model = static_cast<const PlannerListModel*>(index.model());
-        const PlannerRow* row = model->rowAt(index.row());
+        const PlannerRow* row = rowOf(index);
         if (row == nullptr) return;
         const bool selected = option.state.testFlag(QStyle::State_Selected);
         QColor colour = selected ? kListSelectedText : kListText;
@@ -38,21 +43,28 @@ class PlannerRowDelegate : public QAbstractItemDelegate {
 
         painter->save();
         painter->fillRect(option.rect, kBlack);
-        painter->setFont(skinFont(textSize::kListRow));
+        const QFont font = skinFont(textSize::kListRow);
+        painter->setFont(font);
         painter->setPen(colour);
-        const int top = option.rect.top() + RunewordListDelegate::kTextTop;
-        const int height = option.rect.height() - RunewordListDelegate::kTextTop;
-        const int left = option.rect.left() + row->indent;
-        const bool spans = row->secondText.isEmpty();
-        const int firstRight = spans ? option.rect.right() + 1 : option.rect.left() + secondColumn_;
-        painter->drawText(QRect(left, top, firstRight - left, height), Qt::AlignLeft | Qt::AlignTop,
-                          row->text);
-        if (!spans) {
-            const int secondLeft = option.rect.left() + secondColumn_;
-            painter->drawText(QRect(secondLeft, top, option.rect.right() + 1 - secondLeft, height),
-                              Qt::AlignLeft | Qt::AlignTop, row->secondText);
+        const QFontMetrics metrics(font);
+        for (const auto& [box, text] : columns(*row, option.rect)) {
+            painter->drawText(box, Qt::AlignLeft | Qt::AlignTop,
+                              ElidedText(text, metrics, box.width()).shown());
         }
         painter->restore();
+    }
+
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override {
+        const PlannerRow* row = rowOf(index);
+        if (event == nullptr || event->type() != QEvent::ToolTip || row == nullptr)
+            return QAbstractItemDelegate::helpEvent(event, view, option, index);
+        const QFontMetrics metrics(skinFont(textSize::kListRow));
+        for (const auto& [box, text] : columns(*row, option.rect)) {
+            if (event->pos().x() >= box.left() && event->pos().x() <= box.right())
+                return ElidedText(text, metrics, box.width()).answerToolTip(*event, view, box);
+        }
+        return ElidedText::offerToolTip(*event, view, QString());
     }
 
     QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
@@ -62,6 +74,27 @@ class PlannerRowDelegate : public QAbstractItemDelegate {
     }
 
   private:
+    static const PlannerRow* rowOf(const QModelIndex& index) {
+        return static_cast<const PlannerListModel*>(index.model())->rowAt(index.row());
+    }
+
+    // The text boxes of a row: the first column, spanning the row when there is no second.
+    std::vector<std::pair<QRect, QString>> columns(const PlannerRow& row, const QRect& rect) const {
+        const int top = rect.top() + RunewordListDelegate::kTextTop;
+        const int height = rect.height() - RunewordListDelegate::kTextTop;
+        const int left = rect.left() + row.indent;
+        const bool spans = row.secondText.isEmpty();
+        const int firstRight = spans ? rect.right() + 1 : rect.left() + secondColumn_;
+        std::vector<std::pair<QRect, QString>> boxes{
+            {QRect(left, top, firstRight - left, height), row.text}};
+        if (!spans) {
+            const int secondLeft = rect.left() + secondColumn_;
+            boxes.emplace_back(QRect(secondLeft, top, rect.right() + 1 - secondLeft, height),
+                               row.secondText);
+        }
+        return boxes;
+    }
+
     int secondColumn_;
 };
 

@@ -297,13 +297,16 @@ void RunePlannerDialog::find(const QString& text) {
 }
 
 void RunePlannerDialog::showFound() {
+    // The runeword shown from the previous search's list leaves with that list.
+    if (found_->selectedRow() >= 0) clearDetails();
     std::vector<PlannerRow> rows;
     for (FoundRuneword& hit : search_.find(toLocalBytes(findBox_->text()))) {
         PlannerRow row = runewordRow(*hit.runeword, runeTable_);
         row.highlightedLines = std::move(hit.lines);
         rows.push_back(std::move(row));
     }
-    if (rows.empty() && !searchClauses(toLocalBytes(findBox_->text())).empty())
+    // Whatever was typed and found nothing says so, even when it asks for nothing (",,,").
+    if (rows.empty() && !findBox_->text().trimmed().isEmpty())
         rows.push_back(hintRow(QStringLiteral("NOTHING FOUND")));
     found_->setRows(std::move(rows));
 }

@@ -1,6 +1,8 @@
 #include "ui/skin/CharacterCard.h"
 
+#include <QEvent>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QPainter>
 #include <algorithm>
 #include <string>
@@ -9,6 +11,7 @@
 #include "model/Character.h"
 #include "model/CharacterClass.h"
 #include "model/CharacterType.h"
+#include "ui/skin/ElidedText.h"
 #include "ui/skin/LocalText.h"
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinFont.h"
@@ -68,7 +71,7 @@ QSize CharacterCard::sizeHint() const {
 }
 
 CharacterCard::CharacterCard(const ClassImages& classImages, QWidget* parent)
-    : QAbstractButton(parent), classImages_(classImages) {}
+    : SkinButton(parent), classImages_(classImages) {}
 
 const QPixmap& CharacterCard::portrait() const {
     return portrait_;
@@ -90,8 +93,13 @@ void CharacterCard::loadPortrait(const Account& account) {
     update();
 }
 
-void CharacterCard::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+ElidedText CharacterCard::nameLine() const {
+    const QString name =
+        character && character->inUse ? fromLocalBytes(character->name) : QString();
+    return ElidedText(name, QFontMetrics(skinFont(kFontSize)), width() - kTextLeft - kTextMargin);
+}
+
+void CharacterCard::paintFace(QPainter& painter) {
     painter.fillRect(rect(), kBlack);
     if (character && character->inUse) drawCharacter(painter);
     if (selected) drawSelectionFrame(painter);
@@ -109,7 +117,7 @@ void CharacterCard::drawCharacter(QPainter& painter) const {
         painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, text);
     };
 
-    drawLine(kOlive, fromLocalBytes(character->name));
+    drawLine(kOlive, nameLine().shown());
 
     area.setTop(area.top() + kLineHeight);
     drawLine(kWhite, levelLine(character->level, character->characterClass));
@@ -119,6 +127,17 @@ void CharacterCard::drawCharacter(QPainter& painter) const {
         area.setTop(area.top() + kLineHeight);
         drawLine(type == kHardcoreCharacter ? kRed : kGreen, typeLine(type));
     }
+}
+
+QRect CharacterCard::focusMarkRect() const {
+    return rect().adjusted(kFramePixels + 1, kFramePixels + 1, -kFramePixels - 1,
+                           -kFramePixels - 1);
+}
+
+bool CharacterCard::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return SkinButton::event(event);
+    nameLine().answerToolTip(*static_cast<QHelpEvent*>(event), this);
+    return true;
 }
 
 void CharacterCard::drawSelectionFrame(QPainter& painter) const {

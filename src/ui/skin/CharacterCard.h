@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QAbstractButton>
 #include <QPixmap>
 #include <filesystem>
 #include <optional>
+
+#include "ui/skin/SkinButton.h"
 
 class QPainter;
 
@@ -12,11 +13,12 @@ namespace sockwright {
 struct Account;
 struct Character;
 struct ClassImages;
+class ElidedText;
 
 // One character slot of an account: picture, name, level and class, type; framed when selected.
 // Its size hint holds every character it can show: the longest class at level 99, every type
 // line and the tallest class picture.
-class CharacterCard : public QAbstractButton {
+class CharacterCard : public SkinButton {
     Q_OBJECT
   public:
     explicit CharacterCard(const ClassImages& classImages, QWidget* parent = nullptr);
@@ -33,9 +35,14 @@ class CharacterCard : public QAbstractButton {
     static std::optional<std::filesystem::path> portraitPath(const Character& character,
                                                              const Account& account);
     QSize sizeHint() const override;
+    // The name as the card shows it, cut to the card's width; its tooltip is the whole name.
+    ElidedText nameLine() const;
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
+    void paintFace(QPainter& painter) override;
+    // Inside the selection frame, so that a selected card shows the focus too.
+    QRect focusMarkRect() const override;
+    bool event(QEvent* event) override;
 
   private:
     void drawCharacter(QPainter& painter) const;

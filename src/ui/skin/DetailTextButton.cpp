@@ -1,5 +1,8 @@
 #include "ui/skin/DetailTextButton.h"
 
+#include <QEvent>
+#include <QFontMetrics>
+#include <QHelpEvent>
 #include <QKeySequence>
 #include <QPainter>
 #include <QTextBlock>
@@ -8,6 +11,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/skin/ElidedText.h"
 #include "ui/skin/LabelButton.h"
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinFont.h"
@@ -42,19 +46,38 @@ void DetailTextButton::setWrapping(bool wrapping) {
     update();
 }
 
-void DetailTextButton::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+bool DetailTextButton::isCut() const {
     if (wrapping_) {
-        paintWrapped(painter);
-    } else {
-        LabelButton::paintText(painter, rect(), text(), pointSize_, kDetailText,
-                               LabelButton::Centre);
+        QTextDocument document;
+        layOutWrapped(document);
+        return document.size().height() > height();
     }
+    const QFontMetrics metrics(skinFont(pointSize_));
+    return ElidedText(text(), metrics, width()).isElided() ||
+           metrics.lineSpacing() * static_cast<int>(lines().size()) > height();
 }
 
-void DetailTextButton::paintWrapped(QPainter& painter) const {
+bool DetailTextButton::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QAbstractButton::event(event);
+    ElidedText::offerToolTip(*static_cast<QHelpEvent*>(event), this, isCut() ? text() : QString());
+    return true;
+}
+
+void DetailTextButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (!wrapping_) {
+        LabelButton::paintText(painter, rect(), text(), pointSize_, kDetailText,
+                               LabelButton::Centre);
+        return;
+    }
     painter.fillRect(rect(), kBlack);
     QTextDocument document;
+    layOutWrapped(document);
+    painter.setClipRect(rect());
+    document.drawContents(&painter, QRectF(rect()));
+}
+
+void DetailTextButton::layOutWrapped(QTextDocument& document) const {
     document.setDefaultFont(skinFont(pointSize_));
     document.setDocumentMargin(0);
     document.setTextWidth(width());
@@ -71,8 +94,6 @@ void DetailTextButton::paintWrapped(QPainter& painter) const {
         colour.setForeground(lit ? kWhite : kDetailText);
         cursor.insertText(shown[line], colour);
     }
-    painter.setClipRect(rect());
-    document.drawContents(&painter, QRectF(rect()));
 }
 
 }  // namespace sockwright

@@ -7,7 +7,7 @@
 
 namespace sockwright {
 
-ImageButton::ImageButton(QWidget* parent) : QAbstractButton(parent) {}
+ImageButton::ImageButton(QWidget* parent) : SkinButton(parent) {}
 
 void ImageButton::setImage(const QPixmap& image) {
     image_ = image;
@@ -29,11 +29,9 @@ QSize ImageButton::sizeHint() const {
     return image_.isNull() ? faceSize_ : image_.size() / image_.devicePixelRatio();
 }
 
-void ImageButton::paintEvent(QPaintEvent*) {
+void ImageButton::paintFace(QPainter& painter) {
     // The caption (set for its mnemonic) is deliberately not drawn.
-    if (image_.isNull()) return;
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, image_);
+    if (!image_.isNull()) painter.drawPixmap(0, 0, image_);
 }
 
 }  // namespace sockwright

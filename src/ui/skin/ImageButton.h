@@ -1,14 +1,15 @@
 #pragma once
 
-#include <QAbstractButton>
 #include <QPixmap>
 #include <string_view>
+
+#include "ui/skin/SkinButton.h"
 
 namespace sockwright {
 
 // A push button showing one picture in every state, at its top-left corner and unscaled.
 // Its caption is never drawn but still gives the keyboard mnemonic ("&Up" answers Alt+U).
-class ImageButton : public QAbstractButton {
+class ImageButton : public SkinButton {
     Q_OBJECT
   public:
     explicit ImageButton(QWidget* parent = nullptr);
@@ -22,7 +23,7 @@ class ImageButton : public QAbstractButton {
     QSize sizeHint() const override;
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
+    void paintFace(QPainter& painter) override;
 
   private:
     QPixmap image_;

@@ -1,8 +1,11 @@
 #include "ui/skin/LabelButton.h"
 
+#include <QEvent>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QPainter>
 
+#include "ui/skin/ElidedText.h"
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinFont.h"
 
@@ -55,15 +58,27 @@ void LabelButton::setTextColour(const QColor& colour) {
 void LabelButton::paintText(QPainter& painter, const QRect& rect, const QString& text,
                             int pointSizeTenths, const QColor& colour, Alignment alignment) {
     painter.fillRect(rect, kBlack);
-    painter.setFont(skinFont(pointSizeTenths));
+    const QFont font = skinFont(pointSizeTenths);
+    painter.setFont(font);
     painter.setPen(colour);
     // Without Qt::TextWordWrap the only line breaks are the text's own line feeds.
-    painter.drawText(rect, Qt::AlignTop | horizontalAlignment(alignment), text);
+    painter.drawText(rect, Qt::AlignTop | horizontalAlignment(alignment),
+                     ElidedText(text, QFontMetrics(font), rect.width()).shown());
 }
 
 QSize LabelButton::sizeHint() const {
     const QFontMetrics metrics(skinFont(pointSize_));
     return metrics.boundingRect(QRect(), Qt::AlignTop | Qt::AlignLeft, text()).size();
+}
+
+ElidedText LabelButton::fittedText() const {
+    return ElidedText(text(), QFontMetrics(skinFont(pointSize_)), width());
+}
+
+bool LabelButton::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QAbstractButton::event(event);
+    fittedText().answerToolTip(*static_cast<QHelpEvent*>(event), this);
+    return true;
 }
 
 void LabelButton::paintEvent(QPaintEvent*) {

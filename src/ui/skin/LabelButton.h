@@ -10,9 +10,12 @@ class QPainter;
 
 namespace sockwright {
 
+class ElidedText;
+
 // A text label on black, in the skin font. Lines break only at '\n'; the text starts at the top
-// edge. It is a button only so that a click can reach its owner (the contact line, the choices
-// of the rune dialog); every setter repaints it.
+// edge. A line wider than the label ends in an ellipsis, and the whole text is its tooltip. It is a
+// button only so that a click can reach its owner (the contact line, the choices of the rune
+// dialog); every setter repaints it.
 class LabelButton : public QAbstractButton {
     Q_OBJECT
   public:
@@ -35,14 +38,17 @@ class LabelButton : public QAbstractButton {
     void setTextColour(const QColor& colour);
 
     QSize sizeHint() const override;
+    // The text as the label shows it at its width.
+    ElidedText fittedText() const;
 
     // Fills rect with black and draws text in the skin font from the top edge, each line placed
-    // by alignment; lines break only at '\n'.
+    // by alignment; lines break only at '\n', and a line wider than rect is elided.
     static void paintText(QPainter& painter, const QRect& rect, const QString& text,
                           int pointSizeTenths, const QColor& colour, Alignment alignment);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     Alignment alignment_ = Centre;

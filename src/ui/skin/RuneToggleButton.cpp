@@ -9,7 +9,7 @@
 
 namespace sockwright {
 
-RuneToggleButton::RuneToggleButton(QWidget* parent) : QAbstractButton(parent) {
+RuneToggleButton::RuneToggleButton(QWidget* parent) : SkinButton(parent) {
     connect(this, &QAbstractButton::clicked, this, [this] {
         if (!isBound()) emit slotClicked(this);
     });
@@ -60,13 +60,12 @@ QSize RuneToggleButton::sizeHint() const {
     return sizing.size() + QSize(1, 1);
 }
 
-void RuneToggleButton::paintEvent(QPaintEvent*) {
+void RuneToggleButton::paintFace(QPainter& painter) {
     const QPixmap& image = currentImage();
     if (image.isNull()) return;
     // Both pictures of a toggle are meant to be the same size; the clear one sets the area.
     const QPixmap& sizing = clearImage_.isNull() ? image : clearImage_;
     const QRect source = QRect(QPoint(0, 0), sizing.size()).intersected(image.rect());
-    QPainter painter(this);
     painter.drawPixmap(QPoint(1, 1), image, source);
 }
 
@@ -76,7 +75,7 @@ void RuneToggleButton::mousePressEvent(QMouseEvent* event) {
         emit runeDetailsRequested(runeNumber_);
         return;
     }
-    QAbstractButton::mousePressEvent(event);
+    SkinButton::mousePressEvent(event);
 }
 
 void RuneToggleButton::contextMenuEvent(QContextMenuEvent* event) {
@@ -85,7 +84,7 @@ void RuneToggleButton::contextMenuEvent(QContextMenuEvent* event) {
         event->accept();
         return;
     }
-    QAbstractButton::contextMenuEvent(event);
+    SkinButton::contextMenuEvent(event);
 }
 
 void RuneToggleButton::showStateOnLabel() {

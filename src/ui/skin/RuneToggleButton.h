@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QAbstractButton>
 #include <QPixmap>
 #include <QPointer>
 #include <cstdint>
 
 #include "ui/skin/LabelButton.h"
+#include "ui/skin/SkinButton.h"
 
 namespace sockwright {
 
@@ -14,7 +14,7 @@ namespace sockwright {
 // every toggle the word through setMask(), which sets the checked state, the picture and the
 // label's colour. A toggle that is not bound to bits shows its clear picture and reports its
 // clicks with slotClicked() (the main window's rune slots).
-class RuneToggleButton : public QAbstractButton {
+class RuneToggleButton : public SkinButton {
     Q_OBJECT
   public:
     explicit RuneToggleButton(QWidget* parent = nullptr);
@@ -54,7 +54,7 @@ class RuneToggleButton : public QAbstractButton {
     void runeDetailsRequested(int runeNumber);
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
+    void paintFace(QPainter& painter) override;
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     // The checked state is the owner's word, never the click's own doing.

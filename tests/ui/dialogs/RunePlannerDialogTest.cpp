@@ -151,12 +151,34 @@ TEST_F(RunePlannerDialogTest, FindListsMatchesAndLightsTheMatchedLines) {
     ASSERT_EQ(panel.highlightedLines(), found.rowAt(0)->highlightedLines);
     EXPECT_TRUE(panel.lines()[panel.highlightedLines()[0]].contains("Faster Cast Rate"));
 
-    box.setText("no such property");
-    ASSERT_EQ(found.rowCount(), 1);
-    EXPECT_EQ(found.rowAt(0)->kind, PlannerRow::Kind::Heading) << "a hint, not a runeword";
     box.clear();
     EXPECT_EQ(found.rowCount(), 0);
     EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(RunePlannerDialogTest, ANewSearchLetsGoOfWhatTheLastFoundAndEveryEmptyResultSaysSo) {
+    RunePlannerDialog dialog(accounts, runewords, runes, images);
+    PlannerList& found = list(dialog, "found");
+    const auto& panel = findControl<DetailTextButton>(dialog, "properties");
+    dialog.find("fcr");
+    found.selectRow(0);
+    ASSERT_FALSE(panel.highlightedLines().empty());
+    dialog.find("fhr");
+    EXPECT_TRUE(panel.text().isEmpty());
+    EXPECT_TRUE(panel.highlightedLines().empty());
+    EXPECT_EQ(list(dialog, "whoCanMake").rowAt(0)->text, "SELECT A RUNEWORD");
+
+    list(dialog, "canMakeNow").selectRow(0);
+    ASSERT_FALSE(panel.text().isEmpty());
+    dialog.find("ias");
+    EXPECT_FALSE(panel.text().isEmpty()) << "a runeword of the plan stays";
+
+    for (const char* nothing : {"no such property", ",,,"}) {
+        dialog.find(nothing);
+        ASSERT_EQ(found.rowCount(), 1) << nothing;
+        EXPECT_EQ(found.rowAt(0)->kind, PlannerRow::Kind::Heading) << nothing;
+        EXPECT_EQ(found.rowAt(0)->text, "NOTHING FOUND") << nothing;
+    }
 }
 
 TEST_F(RunePlannerDialogTest, ADoubleClickOrEnterOnACharacterChoosesHimAndEscapeChoosesNobody) {
