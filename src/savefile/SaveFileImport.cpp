@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string_view>
 
+#include "model/CharacterRunes.h"
 #include "model/CharacterType.h"
 
 namespace sockwright::savefile {
@@ -16,7 +17,8 @@ bool sameName(std::string_view a, std::string_view b) {
 }
 
 void setCounts(Character& character, const RuneCounts& counts) {
-    character.runes = counts.owned();
+    for (int rune = 1; rune <= kRuneCount; ++rune)
+        setRuneCount(character, rune, counts.count(rune));
 }
 
 }  // namespace
@@ -49,8 +51,9 @@ std::optional<int> importCharacter(AccountList& accounts, Account& account,
 void importStash(Character& character, const SaveFileSummary& stash, StashImport how) {
     RuneCounts counts = stash.allLoose();
     if (how == StashImport::Add) {
-        const RuneCounts held = RuneCounts::oneOfEach(character.runes);
-        for (int rune = 1; rune <= kRuneCount; ++rune) counts.add(rune, held.count(rune));
+        for (int rune = 1; rune <= kRuneCount; ++rune) {
+            counts.add(rune, character.runeCounts.count(rune));
+        }
     }
     setCounts(character, counts);
 }

@@ -71,6 +71,9 @@ CommandLine::CommandLine(const QStringList& arguments) {
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(listRunes);
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A game save file, with --list-runes."),
+                                 QStringLiteral("[--list-runes FILE...]"));
     for (const char* name : kQtValueOptions) addHidden(parser, name, true);
     for (const char* name : kQtFlagOptions) addHidden(parser, name, false);
 

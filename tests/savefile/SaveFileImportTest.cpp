@@ -2,16 +2,18 @@
 
 #include <initializer_list>
 #include <tuple>
+#include <utility>
 
 #include "savefile/SaveFileImport.h"
 
 namespace sockwright::savefile {
 namespace {
 
-RuneSet runeSet(std::initializer_list<int> runes) {
-    RuneSet set;
-    for (const int rune : runes) set.add(rune);
-    return set;
+// Counts from rune and count pairs.
+RuneCounts counts(std::initializer_list<std::pair<int, int>> held) {
+    RuneCounts result;
+    for (const auto& [rune, count] : held) result.set(rune, count);
+    return result;
 }
 
 SaveFileSummary character(const std::string& name, int level, bool hardcore) {
@@ -40,7 +42,7 @@ TEST(SaveFileImport, ACharacterUpdatesHisSlotOrTakesAFreeOne) {
     EXPECT_EQ(
         std::tuple(updated.name, updated.level, updated.characterClass, updated.characterType),
         std::tuple(std::string("Runa"), 42, 7, kHardcoreCharacter));
-    EXPECT_EQ(updated.runes, runeSet({4, 8}));
+    EXPECT_EQ(updated.runeCounts, counts({{4, 2}, {8, 1}}));
 
     EXPECT_EQ(importCharacter(accounts, account, character("Lea", 5, false)), 2);
     EXPECT_EQ(account.characters[2].characterType, kExpansionCharacter);
@@ -57,12 +59,13 @@ TEST(SaveFileImport, AStashAddsToOrReplacesTheCounts) {
     SaveFileSummary stash;
     stash.kind = SaveFileKind::SharedStash;
     stash.looseAt(RuneLocation::SharedStash).set(10, 99);
+    stash.looseAt(RuneLocation::SharedStash).set(1, 2);
     Character hero;
-    hero.runes = runeSet({1});
+    hero.runeCounts = counts({{1, 3}, {2, 1}});
     importStash(hero, stash, StashImport::Add);
-    EXPECT_EQ(hero.runes, runeSet({1, 10}));
+    EXPECT_EQ(hero.runeCounts, counts({{1, 5}, {2, 1}, {10, 99}}));
     importStash(hero, stash, StashImport::Replace);
-    EXPECT_EQ(hero.runes, runeSet({10}));
+    EXPECT_EQ(hero.runeCounts, counts({{1, 2}, {10, 99}}));
 }
 
 }  // namespace
