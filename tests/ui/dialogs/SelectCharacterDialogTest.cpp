@@ -139,36 +139,35 @@ TEST_F(SelectCharacterDialogTest, ImportTakesTheChosenFileAfterItsSummary) {
     folder.write("SharedStashSoftCoreV2.d2i",
                  stashFile(99, {{0, {runeItem(10, 5)}}, {0, {}}, {0, {}}}));
     folder.write("Broken.d2s", "not a save file");
-    const auto import = [&](const char* file, Answer answer) {
+    const auto importFile = [&](const char* file, Answer answer) {
         dialogs.chosenFile = QString::fromStdString((folder.path() / file).string());
         dialogs.answers = {std::move(answer)};
         press("importFromSave");
     };
     const auto before = account.characters;
 
-    import("Runa.d2s", pressCancel);
-    import("Broken.d2s", [](QDialog& summary) {
+    importFile("Runa.d2s", pressCancel);
+    importFile("Broken.d2s", [](QDialog& summary) {
         EXPECT_TRUE(findControl<QLabel>(summary, "summary")
                         .text()
                         .startsWith(QStringLiteral("Cannot read \"Broken.d2s\": ")));
-    return pressOk(summary);
-});
-EXPECT_EQ(account.characters, before);
-EXPECT_EQ(dialogs.titles, QStringList(2, ImportSummaryDialog::kTitle));
+        return pressOk(summary);
+    });
+    EXPECT_EQ(account.characters, before);
+    EXPECT_EQ(dialogs.titles, QStringList(2, ImportSummaryDialog::kTitle));
 
-import("Runa.d2s", pressOk);
-EXPECT_EQ(shown(), "USEast: A c0 c1 [Runa]");
-EXPECT_EQ(std::tuple(account.characters[2].level, account.characters[2].characterClass),
-          std::tuple(42, 6));
-    import("SharedStashSoftCoreV2.d2i", [](QDialog& summary) {
+    importFile("Runa.d2s", pressOk);
+    EXPECT_EQ(shown(), "USEast: A c0 c1 [Runa]");
+    EXPECT_EQ(std::tuple(account.characters[2].level, account.characters[2].characterClass),
+              std::tuple(42, 6));
+    importFile("SharedStashSoftCoreV2.d2i", [](QDialog& summary) {
         findControl<QAbstractButton>(summary, "replaceRunes").click();
-    return pressOk(summary);
-    }  // namespace
-);
-RuneSet stashRunes;
-stashRunes.add(10);
-EXPECT_EQ(account.characters[2].runes, stashRunes);
-}  // namespace sockwright
+        return pressOk(summary);
+    });
+    RuneCounts stashRunes;
+    stashRunes.set(10, 1);
+    EXPECT_EQ(account.characters[2].runeCounts, stashRunes);
+}
 
 // Only a character can be chosen: a click or a double click on a free slot selects nothing.
 TEST_F(SelectCharacterDialogTest, AFreeSlotTakesNoClick) {
