@@ -4,8 +4,14 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <cstdio>
+#include <filesystem>
 
 #include "model/BuildVersion.h"
+#include "model/FileContents.h"
+#include "model/RuneFileReader.h"
+#include "savefile/RuneListing.h"
+#include "savefile/SaveFileReader.h"
+#include "ui/skin/LocalText.h"
 
 namespace sockwright {
 
@@ -24,6 +30,17 @@ void addHidden(QCommandLineParser& parser, const char* name, bool takesValue) {
     if (takesValue) option.setValueName(QStringLiteral("value"));
     option.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(option);
+}
+
+// The folder relative save file names are read from: the one the user started the program in.
+// The launcher changes to the user's data folder before the program starts and tells it where it
+// was started in SOCKWRIGHT_START_FOLDER; run directly, the current folder is that folder.
+std::filesystem::path startFolder() {
+    const std::filesystem::path told =
+        toLocalBytes(qEnvironmentVariable("SOCKWRIGHT_START_FOLDER"));
+    if (told.is_absolute()) return told;
+    std::error_code ignored;
+    return std::filesystem::current_path(ignored);
 }
 
 void write(const QString& text, std::FILE* stream) {
@@ -45,8 +62,18 @@ CommandLine::CommandLine(const QStringList& arguments) {
                                   QStringLiteral("Prints this help and exits."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Prints the program's version and exits."));
+    const QCommandLineOption listRunes(
+        QStringLiteral("list-runes"),
+        QStringLiteral("Prints the runes found in each game save file FILE given after the options "
+                       "(a character .d2s or a shared stash .d2i) and exits, with status 1 when "
+                       "any file could not be read. Relative names are read from the folder the "
+                       "command was started in."));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(listRunes);
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A game save file, with --list-runes."),
+                                 QStringLiteral("[--list-runes FILE...]"));
     for (const char* name : kQtValueOptions) addHidden(parser, name, true);
     for (const char* name : kQtFlagOptions) addHidden(parser, name, false);
 
@@ -63,9 +90,41 @@ CommandLine::CommandLine(const QStringList& arguments) {
                               .arg(kBuildVersionMajor)
                               .arg(kBuildVersionMinor)
                               .arg(kBuildVersionPatch);
+    } else if (parser.isSet(listRunes)) {
+        if (parser.positionalArguments().isEmpty()) {
+            refuse(programName, QStringLiteral("--list-runes needs at least one FILE."));
+        } else {
+            listSaveFiles(programName, parser.positionalArguments());
+        }
     } else if (!parser.positionalArguments().isEmpty()) {
         refuse(programName, QStringLiteral("Unexpected argument '%1'.")
                                 .arg(parser.positionalArguments().constFirst()));
+    }
+}
+
+void CommandLine::listSaveFiles(const QString& programName, const QStringList& files) {
+    opensWindow_ = false;
+    // The rune names are the ones the program shows, from its own rune file.
+    const std::filesystem::path runeFile = std::filesystem::path("data") / "runes.txt";
+    const FileContents runes = readWholeFile(runeFile);
+    if (runes.status != FileReadStatus::Read) {
+        exitStatus_ = 1;
+        errorOutput_ =
+            QStringLiteral("%1: cannot read the rune file %2\n")
+                .arg(programName,
+                     fromLocalBytes(
+                         std::filesystem::absolute(runeFile).lexically_normal().string()));
+        return;
+    }
+    const RuneTable runeTable = parseRuneFile(runes.bytes);
+    const std::filesystem::path from = startFolder();
+    for (const QString& file : files) {
+        const std::filesystem::path given = toLocalBytes(file);
+        const savefile::SaveFileReading reading =
+            savefile::SaveFileReader::readFile(given.is_absolute() ? given : from / given);
+        if (!reading.ok()) exitStatus_ = 1;
+        standardOutput_ +=
+            fromLocalBytes(savefile::runeListing(toLocalBytes(file), reading, runeTable));
     }
 }
 

@@ -5,9 +5,9 @@
 
 namespace sockwright {
 
-// What the program's arguments ask for. Options that only print something (--help, --version)
-// and arguments the program refuses are settled here, before any window or display is needed;
-// everything else opens the window. Qt's own window-system options (-display, -style,
+// What the program's arguments ask for. Options that only print something (--help, --version,
+// --list-runes) and arguments the program refuses are settled here, before any window or display is
+// needed; everything else opens the window. Qt's own window-system options (-display, -style,
 // -session, ...) are accepted and left to the application object.
 class CommandLine {
   public:
@@ -28,6 +28,8 @@ class CommandLine {
     int finish() const;
 
   private:
+    // Reads each save file and lists its runes on standard output.
+    void listSaveFiles(const QString& programName, const QStringList& files);
     void refuse(const QString& programName, const QString& reason);
 
     bool opensWindow_ = true;

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QString>
+
 class QDialog;
 class QPixmap;
-class QString;
 class QWidget;
 
 namespace sockwright {
@@ -26,6 +27,13 @@ class DialogService {
     virtual void openLink(const QString& link) = 0;
     // The details of one rune, with its highlighted picture (nullptr when it has none).
     virtual void showRuneDetails(QWidget* parent, const Rune& rune, const QPixmap* image) = 0;
+    // The desktop's file chooser for one file to read, opened in a folder (the last one used when
+    // empty) and showing the files a filter such as "Save files (*.d2s *.d2i)" names; the chosen
+    // file, or empty when the user cancelled. Where no chooser can be shown, none is chosen.
+    virtual QString chooseOpenFile(QWidget* /*parent*/, const QString& /*caption*/,
+                                   const QString& /*folder*/, const QString& /*filter*/) {
+        return {};
+    }
     // The program is ending: every open menu, dialog and box ends as if cancelled, and from now
     // on none is shown (a dialog ends at once, cancelled; a question is answered No). Where
     // nothing waits for the user, there is nothing to end.

@@ -351,7 +351,8 @@ void MainWindow::selectCharacter() {
     const std::optional<Character> characterBefore =
         accountBefore ? std::optional(accounts.currentCharacterRecord()) : std::nullopt;
 
-    SelectCharacterDialog dialog(accounts, state_.realms, images().classes, dialogs_, this);
+    SelectCharacterDialog dialog(accounts, state_.realms, state_.runeTable, images().classes,
+                                 dialogs_, this);
     const bool accepted = dialogs_.runDialog(dialog) == QDialog::Accepted;
     if (accepted && dialog.shownAccount() != nullptr && dialog.selectedSlot() >= 0) {
         accounts.setCurrent(dialog.shownAccount(), dialog.selectedSlot());

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QString>
 #include <QUrl>
@@ -39,6 +40,12 @@ void SystemDialogService::showRuneDetails(QWidget* parent, const Rune& rune, con
     if (ending_) return;
     RuneDetailsDialog dialog(rune, image, parent);
     dialog.exec();
+}
+
+QString SystemDialogService::chooseOpenFile(QWidget* parent, const QString& caption,
+                                            const QString& folder, const QString& filter) {
+    if (ending_) return {};
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
 
 void SystemDialogService::endAllDialogs() {

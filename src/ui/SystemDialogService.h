@@ -12,6 +12,8 @@ class SystemDialogService : public DialogService {
     bool askYesNo(QWidget* parent, const QString& text) override;
     void openLink(const QString& link) override;
     void showRuneDetails(QWidget* parent, const Rune& rune, const QPixmap* image) override;
+    QString chooseOpenFile(QWidget* parent, const QString& caption, const QString& folder,
+                           const QString& filter) override;
     void endAllDialogs() override;
 
   private:

@@ -156,5 +156,16 @@ version=$(env -i PATH=/usr/bin:/bin HOME="$work/first" "$launcher" --version 2>&
 [[ "$version" == "Sockwright $(dpkg-deb -f "$package" Version)" ]] ||
     fail "--version through the launcher printed: $version"
 
+# A save file named relative to the folder the launcher was started in is read from there, though
+# the program runs in the user's folder (its reason shows the file's own bytes were read).
+mkdir -p "$work/saves"
+printf 'not a save file' > "$work/saves/Broken.d2s"
+status=0
+listing=$(cd "$work/saves" &&
+    env -i PATH=/usr/bin:/bin HOME="$work/first" "$launcher" --list-runes Broken.d2s 2>&1) ||
+    status=$?
+[[ $status -eq 1 && "$listing" == *"error: it is not a save file of the game"* ]] ||
+    fail "--list-runes with a relative name: status $status, output: $listing"
+
 [[ $failures -eq 0 ]] || exit 1
 echo "package $(basename "$package") passes; its program kept each user's data apart"

@@ -14,9 +14,12 @@
 #include "model/FileContents.h"
 #include "model/RealmFileReader.h"
 #include "model/RealmList.h"
+#include "model/RuneTable.h"
+#include "savefile/SaveFileReader.h"
 #include "ui/DialogService.h"
 #include "ui/dialogs/CharacterDialog.h"
 #include "ui/dialogs/ConfirmationDialog.h"
+#include "ui/dialogs/ImportSummaryDialog.h"
 #include "ui/dialogs/NewAccountDialog.h"
 #include "ui/dialogs/SelectCharacterDialog.h"
 #include "ui/dialogs/UpdateDialog.h"
@@ -81,6 +84,41 @@ void fillAccounts(AccountList& accounts) {
     }
 }
 
+// A character with runes in every place and in sockets, a hardcore shared stash, and a file that
+// could not be read.
+void addImportSummaries(GallerySheet& sheet, const RuneTable& runes) {
+    using namespace savefile;
+    sheet.heading("Import from Save: a character, a shared stash, a file that cannot be read");
+    SaveFileSummary hero;
+    hero.name = "Runa";
+    hero.characterClass = 7;
+    hero.level = 42;
+    hero.expansion = true;
+    hero.looseAt(RuneLocation::Inventory).set(8, 2);
+    hero.looseAt(RuneLocation::PersonalStash).set(8, 1);
+    hero.looseAt(RuneLocation::HoradricCube).set(13, 1);
+    hero.looseAt(RuneLocation::PersonalStash).set(25, 1);
+    hero.socketed.set(9, 2);
+    ImportSummaryDialog character("Runa.d2s", SaveFileReading{hero, {}}, runes, "KALIYA");
+    sheet.add(character, "Import from Save: character");
+
+    SaveFileSummary stash;
+    stash.kind = SaveFileKind::SharedStash;
+    stash.hardcore = true;
+    stash.looseAt(RuneLocation::SharedStash).set(1, 99);
+    stash.looseAt(RuneLocation::SharedStash).set(30, 2);
+    ImportSummaryDialog shared("SharedStashHardCoreV2.d2i", SaveFileReading{stash, {}}, runes,
+                               "KALIYA");
+    sheet.add(shared, "Import from Save: shared stash, add");
+    shared.setStashImport(StashImport::Replace);
+    sheet.add(shared, "Import from Save: shared stash, replace");
+
+    ImportSummaryDialog refused("Notes.d2s",
+                                SaveFileReading{std::nullopt, "it is not a save file of the game"},
+                                runes, "KALIYA");
+    sheet.add(refused, "Import from Save: a file that cannot be read");
+}
+
 }  // namespace
 
 void addAccountDialogs(GallerySheet& sheet, const QDir& runtime) {
@@ -95,7 +133,8 @@ void addAccountDialogs(GallerySheet& sheet, const QDir& runtime) {
     sheet.heading(
         "Select Character (three characters, slot 1 selected; a full account), Character, New "
         "Account, Confirmation");
-    SelectCharacterDialog selectCharacter(accounts, realmList, classes, dialogs);
+    const RuneTable runes = readGalleryRunes(runtime);
+    SelectCharacterDialog selectCharacter(accounts, realmList, runes, classes, dialogs);
     sheet.add(selectCharacter, "Select Character: USEast: Main, MORTIS selected");
 
     CharacterDialog newCharacter;
@@ -132,6 +171,8 @@ void addAccountDialogs(GallerySheet& sheet, const QDir& runtime) {
     ConfirmationDialog refusal(SelectCharacterDialog::kCannotDeleteCharacter,
                                fromLocalBytes(text(TextLastCharacter)));
     sheet.add(refusal, "Confirmation: Cannot Delete Character");
+
+    addImportSummaries(sheet, runes);
 
     sheet.heading("Update: opened, then each message of the update flow");
     UpdateDialog opened;

@@ -1,14 +1,20 @@
 #include "ui/dialogs/SelectCharacterDialog.h"
 
+#include <QDir>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <algorithm>
 #include <string_view>
 
 #include "Texts.h"
 #include "model/AccountList.h"
+#include "savefile/SaveFileImport.h"
+#include "savefile/SaveFileReader.h"
+#include "savefile/SaveFolderSearch.h"
 #include "ui/DialogService.h"
 #include "ui/dialogs/CharacterDialog.h"
 #include "ui/dialogs/ConfirmationDialog.h"
+#include "ui/dialogs/ImportSummaryDialog.h"
 #include "ui/dialogs/NewAccountDialog.h"
 #include "ui/dialogs/SkinnedDialogParts.h"
 #include "ui/skin/CharacterCard.h"
@@ -39,11 +45,12 @@ QString confirmationMessage(const char* what, const std::string& name) {
 }  // namespace
 
 SelectCharacterDialog::SelectCharacterDialog(AccountList& accounts, const RealmList& realms,
-                                             const ClassImages& classImages, DialogService& dialogs,
-                                             QWidget* parent)
+                                             const RuneTable& runes, const ClassImages& classImages,
+                                             DialogService& dialogs, QWidget* parent)
     : SkinnedDialog(QStringLiteral("Select Character"), kWhite, parent),
       accounts_(accounts),
       realms_(realms),
+      runes_(runes),
       dialogs_(dialogs) {
     createControls(classImages);
     placeControls();
@@ -85,6 +92,10 @@ void SelectCharacterDialog::createControls(const ClassImages& classImages) {
         button("deleteCharacter", "&Delete", "Delete", &SelectCharacterDialog::deleteCharacter);
     editCharacterButton_ =
         button("editCharacter", "&Edit", "Edit", &SelectCharacterDialog::editCharacter);
+    importButton_ =
+        makeSkinLabel(this, QStringLiteral("importFromSave"), QStringLiteral("IMPORT SAVE..."));
+    importButton_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_I));
+    connect(importButton_, &QAbstractButton::clicked, this, &SelectCharacterDialog::importFromSave);
     addButtons(Buttons::CancelThenOk);
 }
 
@@ -135,6 +146,9 @@ void SelectCharacterDialog::placeControls() {
     }
     centreIn(ok, kMargin + contentWidth - ok.width(), bottomTop, bottomRow);
     centreIn(cancel, ok.x() - kGap - cancel.width(), bottomTop, bottomRow);
+    // The import command fills the room between Edit and Cancel.
+    importButton_->setGeometry(x, bottomTop + (bottomRow - kLabelHeight) / 2 + 2,
+                               cancel.x() - kGap - x, kLabelHeight);
 
     setFixedSize(contentWidth + 2 * kMargin, bottomTop + bottomRow + kMargin);
 }
@@ -282,6 +296,37 @@ void SelectCharacterDialog::deleteAccount() {
     Account* instead = accounts_.deleteAccount(shownAccount_);
     // The cards still point into the deleted account: bind them at once.
     showAccount(instead);
+}
+
+void SelectCharacterDialog::importFromSave() {
+    if (shownAccount_ == nullptr) return;
+    const auto saveFolder = savefile::findSaveFolder(toLocalBytes(QDir::homePath()));
+    const QString chosen = dialogs_.chooseOpenFile(
+        this, ImportSummaryDialog::kTitle,
+        saveFolder ? fromLocalBytes(saveFolder->string()) : QString(), kSaveFileFilter);
+    if (chosen.isEmpty()) return;
+    const std::filesystem::path file = toLocalBytes(chosen);
+    const savefile::SaveFileReading reading = savefile::SaveFileReader::readFile(file);
+    Character* selected = isSlot(selectedSlot_) && shownAccount_->characters[selectedSlot_].inUse
+                              ? &shownAccount_->characters[selectedSlot_]
+                              : nullptr;
+    ImportSummaryDialog summary(file, reading, runes_,
+                                selected ? fromLocalBytes(selected->name) : QString(), this);
+    if (dialogs_.runDialog(summary) != QDialog::Accepted || !reading.ok()) return;
+
+    if (reading.summary->kind == savefile::SaveFileKind::SharedStash) {
+        if (selected != nullptr)
+            savefile::importStash(*selected, *reading.summary, summary.stashImport());
+        return;
+    }
+    const auto slot = savefile::importCharacter(accounts_, *shownAccount_, *reading.summary);
+    if (!slot) {
+        confirm(kCannotAddCharacter, fromLocalBytes(text(TextAccountFull)));
+        return;
+    }
+    card(*slot).loadPortrait(*shownAccount_);
+    selectedSlot_ = -1;
+    selectSlot(*slot);
 }
 
 bool SelectCharacterDialog::eventFilter(QObject* watched, QEvent* event) {

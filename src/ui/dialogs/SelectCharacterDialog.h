@@ -13,13 +13,15 @@ class CharacterCard;
 class DialogService;
 class ImageButton;
 class LabelButton;
+class RuneTable;
 struct ClassImages;
 
 // Where the user manages his accounts and characters: one account at a time with its eight slots
 // as cards, stepped through the accounts as a ring. Additions, edits and deletions change the
 // account list at once and stay when the dialog is cancelled; only the choice of the current
 // account and character waits for OK, when the caller reads shownAccount() and selectedSlot().
-// The Character, New Account and Confirmation dialogs it opens run through the dialog service.
+// The Character, New Account, Confirmation and import dialogs and the file chooser it opens run
+// through the dialog service.
 class SelectCharacterDialog : public SkinnedDialog {
     Q_OBJECT
   public:
@@ -28,8 +30,12 @@ class SelectCharacterDialog : public SkinnedDialog {
     static inline const QString kCannotDeleteAccount = QStringLiteral("Cannot Delete Account");
     static inline const QString kConfirm = QStringLiteral("Confirm");
 
-    // Opens on the current account and character. The lists and pictures must outlive the dialog.
-    SelectCharacterDialog(AccountList& accounts, const RealmList& realms,
+    static inline const QString kSaveFileFilter =
+        QStringLiteral("Game save files (*.d2s *.d2i);;Characters (*.d2s);;Shared stashes (*.d2i)");
+
+    // Opens on the current account and character. The lists, runes and pictures must outlive the
+    // dialog.
+    SelectCharacterDialog(AccountList& accounts, const RealmList& realms, const RuneTable& runes,
                           const ClassImages& classImages, DialogService& dialogs,
                           QWidget* parent = nullptr);
 
@@ -48,10 +54,14 @@ class SelectCharacterDialog : public SkinnedDialog {
     void deleteCharacter();
     void newAccount();
     void deleteAccount();
+    // Reads a game save file the user chooses (in the game's save folder when one is found) and,
+    // after its summary, takes a character into the shown account or a shared stash's runes
+    // into the selected character.
+    void importFromSave();
 
     // Controls by object name: "deleteAccount", "previousAccount", "account", "nextAccount",
     // "newAccount"; the cards "Char1" to "Char8" (slots 0 to 7); "newCharacter",
-    // "deleteCharacter", "editCharacter", "cancel", "ok".
+    // "deleteCharacter", "editCharacter", "importFromSave", "cancel", "ok".
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -70,6 +80,7 @@ class SelectCharacterDialog : public SkinnedDialog {
 
     AccountList& accounts_;
     const RealmList& realms_;
+    const RuneTable& runes_;
     DialogService& dialogs_;
     Account* shownAccount_ = nullptr;
     int selectedSlot_ = -1;
@@ -83,6 +94,7 @@ class SelectCharacterDialog : public SkinnedDialog {
     ImageButton* newCharacterButton_ = nullptr;
     ImageButton* deleteCharacterButton_ = nullptr;
     ImageButton* editCharacterButton_ = nullptr;
+    LabelButton* importButton_ = nullptr;
 };
 
 }  // namespace sockwright

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <memory>
@@ -7,8 +8,10 @@
 
 #include "Texts.h"
 #include "model/AccountList.h"
+#include "savefile/SaveFileWriter.h"
 #include "support/CurrentFolder.h"
 #include "support/PixelCounting.h"
+#include "support/ShippedData.h"
 #include "support/TempFolder.h"
 #include "ui/RecordingDialogService.h"
 #include "ui/dialogs/CharacterDialog.h"
@@ -48,7 +51,7 @@ class SelectCharacterDialogTest : public ::testing::Test {
     }
     void open(Account& current, int slot) {
         accounts.setCurrent(&current, slot);
-        dialog = std::make_unique<SelectCharacterDialog>(accounts, realms, classes, dialogs);
+        dialog = std::make_unique<SelectCharacterDialog>(accounts, realms, runes, classes, dialogs);
     }
     void reset() {
         dialog.reset();
@@ -73,6 +76,7 @@ class SelectCharacterDialogTest : public ::testing::Test {
     CurrentFolder current{folder.path()};
     AccountList accounts;
     RealmList realms{"USEast", "Europe"};
+    RuneTable runes = shippedRunes();
     ClassImages classes;
     RecordingDialogService dialogs;
     std::unique_ptr<SelectCharacterDialog> dialog;
@@ -119,6 +123,45 @@ TEST_F(SelectCharacterDialogTest, CommandsAskFirstAndChangeOnlyOnOk) {
         EXPECT_EQ(left(), after ? after : before);
         EXPECT_EQ(accounts.currentAccount(), accounts.head()) << "changed only by OK's caller";
     }
+}
+
+// The chosen file's summary comes first: Cancel takes nothing, OK takes a character into the
+// account and selects him, or a stash's runes into the selected character as the summary's choice
+// says; a file that cannot be read is named in the summary and changes nothing.
+TEST_F(SelectCharacterDialogTest, ImportTakesTheChosenFileAfterItsSummary) {
+    Account& account = this->account("A", 2);
+    open(account, 1);
+    TestCharacter hero;  // Runa
+    hero.items = {runeItem(4)};
+    folder.write("Runa.d2s", characterFile(hero));
+    folder.write("SharedStashSoftCoreV2.d2i",
+                 stashFile(99, {{0, {runeItem(10, 5)}}, {0, {}}, {0, {}}}));
+    folder.write("Broken.d2s", "not a save file");
+    const auto importFile = [&](const char* file, Answer answer) {
+        dialogs.chosenFile = QString::fromStdString((folder.path() / file).string());
+        dialogs.answers = {std::move(answer)};
+        press("importFromSave");
+    };
+    const auto before = account.characters;
+
+    importFile("Runa.d2s", pressCancel);
+    importFile("Broken.d2s", [](QDialog& summary) {
+        EXPECT_TRUE(findControl<QLabel>(summary, "summary")
+                        .text()
+                        .startsWith(QStringLiteral("Cannot read \"Broken.d2s\": ")));
+        return pressOk(summary);
+    });
+    EXPECT_EQ(account.characters, before);
+
+    importFile("Runa.d2s", pressOk);
+    EXPECT_EQ(shown(), "USEast: A c0 c1 [Runa]");
+    importFile("SharedStashSoftCoreV2.d2i", [](QDialog& summary) {
+        findControl<QAbstractButton>(summary, "replaceRunes").click();
+        return pressOk(summary);
+    });
+    RuneCounts stashRunes;
+    stashRunes.set(10, 1);
+    EXPECT_EQ(account.characters[2].runeCounts, stashRunes);
 }
 
 // Only a character can be chosen: a click or a double click on a free slot selects nothing.

@@ -15,6 +15,7 @@
 #include "ui/dialogs/CharacterDialog.h"
 #include "ui/dialogs/ConfirmationDialog.h"
 #include "ui/dialogs/DialogChecks.h"
+#include "ui/dialogs/ImportSummaryDialog.h"
 #include "ui/dialogs/NewAccountDialog.h"
 #include "ui/dialogs/RuneDetailsDialog.h"
 #include "ui/dialogs/RunePlannerDialog.h"
@@ -53,7 +54,14 @@ class SkinnedDialogsTest : public ::testing::Test {
             {"Character", make([] { return new CharacterDialog; })},
             {"New Account", make([this] { return new NewAccountDialog(realms, accounts); })},
             {"Select Character", make([this] {
-                 return new SelectCharacterDialog(accounts, realms, classes, service);
+                 return new SelectCharacterDialog(accounts, realms, runes, classes, service);
+             })},
+            {"Import from Save", make([this] {
+                 savefile::SaveFileSummary stash;
+                 stash.kind = savefile::SaveFileKind::SharedStash;
+                 stash.looseAt(savefile::RuneLocation::SharedStash).set(33, 99);
+                 return new ImportSummaryDialog("SharedStashSoftCoreV2.d2i", {stash, {}}, runes,
+                                                QStringLiteral("KALIYA"));
              })},
             {"Confirmation", make([] { return new ConfirmationDialog; })},
             {"Update", make([] { return new UpdateDialog; })},
