@@ -321,12 +321,14 @@ void MainWindow::selectRunes() {
     Character& character = state_.accounts.currentCharacterRecord();
     SelectRunesDialog dialog(state_.runeTable, images(), this);
     dialog.setSelection(character.runes, character.runeCountFilter, character.runeLogic);
+    dialog.setRuneCounts(character.runeCounts);
     connect(&dialog, &SelectRunesDialog::runeDetailsRequested, this,
             [this, &dialog](int runeNumber) { showRuneDetailsOver(&dialog, runeNumber); });
     if (dialogs_.runDialog(dialog) != QDialog::Accepted) return;
     model_->clear();
     character.runes = dialog.runes();
-    followRuneBits(character);
+    for (int rune = 1; rune <= kRuneCount; ++rune)
+        setRuneCount(character, rune, dialog.runeCounts().count(rune));
     character.runeCountFilter = dialog.runeCountFilter();
     character.runeLogic = dialog.runeLogic();
     refreshRunewordList();
