@@ -292,8 +292,16 @@ void RunePlannerDialog::connectCommands() {
     for (PlannerList* list : {canMake_, cube_, oneAway_, found_, goalsList_}) {
         connect(list, &PlannerList::rowSelected, this,
                 [this, list](int row) { listSelected(list, row); });
-        // Enter on a runeword goes on to the characters who could make it.
-        connect(list, &PlannerList::rowChosen, this, [this] { focusList(who_); });
+        // Enter on a runeword goes on to the characters who could make it; on a rune of the
+        // shopping list it opens the rune.
+        connect(list, &PlannerList::rowChosen, this, [this, list](int row) {
+            const PlannerRow* chosen = list->rowAt(row);
+            if (chosen != nullptr && chosen->kind == PlannerRow::Kind::Rune) {
+                emit runeDetailsRequested(chosen->rune);
+            } else {
+                focusList(who_);
+            }
+        });
     }
     connect(hunt_, &PlannerList::rowChosen, this, [this](int row) {
         if (const PlannerRow* chosen = hunt_->rowAt(row)) emit runeDetailsRequested(chosen->rune);
