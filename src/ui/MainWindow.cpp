@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QString>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -157,6 +158,8 @@ void MainWindow::createControls() {
     rowMenu_->setFont(skinFont(textSize::kListRow));
     whoCanMakeEntry_ = rowMenu_->addAction(QStringLiteral("Who can make this?"));
     whoCanMakeEntry_->setObjectName(QStringLiteral("whoCanMakeEntry"));
+    goalEntry_ = rowMenu_->addAction(QStringLiteral("Pin as goal"));
+    goalEntry_->setObjectName(QStringLiteral("goalEntry"));
 }
 
 void MainWindow::placeControls() {
@@ -220,6 +223,7 @@ void MainWindow::connectCommands() {
     connect(whoCanMakeEntry_, &QAction::triggered, this, [this] {
         if (const Runeword* runeword = list_->selectedRuneword()) openPlanner(runeword);
     });
+    connect(goalEntry_, &QAction::triggered, this, &MainWindow::togglePinSelected);
     connect(runeword_, &RunewordView::runeDetailsRequested, this, &MainWindow::showRuneDetails);
 }
 
@@ -321,12 +325,14 @@ void MainWindow::selectRunes() {
     Character& character = state_.accounts.currentCharacterRecord();
     SelectRunesDialog dialog(state_.runeTable, images(), this);
     dialog.setSelection(character.runes, character.runeCountFilter, character.runeLogic);
+    dialog.setRuneCounts(character.runeCounts);
     connect(&dialog, &SelectRunesDialog::runeDetailsRequested, this,
             [this, &dialog](int runeNumber) { showRuneDetailsOver(&dialog, runeNumber); });
     if (dialogs_.runDialog(dialog) != QDialog::Accepted) return;
     model_->clear();
     character.runes = dialog.runes();
-    followRuneBits(character);
+    for (int rune = 1; rune <= kRuneCount; ++rune)
+        setRuneCount(character, rune, dialog.runeCounts().count(rune));
     character.runeCountFilter = dialog.runeCountFilter();
     character.runeLogic = dialog.runeLogic();
     refreshRunewordList();
@@ -369,17 +375,28 @@ void MainWindow::selectCharacter() {
 void MainWindow::openPlanner(const Runeword* shown) {
     AccountList& accounts = state_.accounts;
     if (accounts.currentAccount() == nullptr) return;
+    Character& planned = accounts.currentCharacterRecord();
     RunePlannerDialog dialog(accounts, state_.runewords, state_.runeTable, images().runes, this);
     if (shown != nullptr) dialog.openOn(*shown);
     connect(&dialog, &RunePlannerDialog::runeDetailsRequested, this,
             [this, &dialog](int runeNumber) { showRuneDetailsOver(&dialog, runeNumber); });
-    if (dialogs_.runDialog(dialog) != QDialog::Accepted) return;
+    const bool accepted = dialogs_.runDialog(dialog) == QDialog::Accepted;
+    // Goals pinned in the planner stay pinned however it closes.
+    planned.goals = dialog.goals();
+    if (!accepted) return;
     const auto chosen = dialog.chosenCharacter();
     const int index = chosen ? accounts.indexOf(chosen->account) : -1;
     if (index < 0) return;
     accounts.setCurrent(accounts.accounts()[static_cast<std::size_t>(index)].get(), chosen->slot);
     refreshRunewordList();
     updateCharacterLine();
+}
+
+void MainWindow::togglePinSelected() {
+    const Runeword* runeword = list_->selectedRuneword();
+    if (runeword == nullptr || state_.accounts.currentAccount() == nullptr) return;
+    Character& character = state_.accounts.currentCharacterRecord();
+    if (!unpinGoal(character, runeword->name)) pinGoal(character, runeword->name);
 }
 
 void MainWindow::openGamePage() {
@@ -478,6 +495,15 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     if (row.isValid()) {
         list_->selectRow(row.row());
         showSelectedRuneword();
+        const Runeword* runeword = list_->selectedRuneword();
+        const bool current = state_.accounts.currentAccount() != nullptr;
+        bool pinned = false;
+        if (current && runeword != nullptr) {
+            const std::vector<std::string>& goals = state_.accounts.currentCharacterRecord().goals;
+            pinned = std::find(goals.begin(), goals.end(), runeword->name) != goals.end();
+        }
+        goalEntry_->setText(pinned ? QStringLiteral("Unpin goal") : QStringLiteral("Pin as goal"));
+        goalEntry_->setEnabled(current);
         rowMenu_->popup(list_->viewport()->mapToGlobal(rowPoint));
         return;
     }

@@ -57,6 +57,8 @@ class MainWindow : public QDialog {
     // The Rune Planner for the current character, showing a runeword from the start when one is
     // given. A character chosen in it becomes current as Select Character's OK makes it.
     void openPlanner(const Runeword* shown = nullptr);
+    // Pins the selected runeword as a goal of the current character, or unpins it.
+    void togglePinSelected();
     // "CHARACTER: realm: account: character".
     void updateCharacterLine();
     void openGamePage();
@@ -142,6 +144,7 @@ class MainWindow : public QDialog {
     QAction* aboutMenuEntry_ = nullptr;
     QMenu* rowMenu_ = nullptr;
     QAction* whoCanMakeEntry_ = nullptr;
+    QAction* goalEntry_ = nullptr;
 };
 
 }  // namespace sockwright

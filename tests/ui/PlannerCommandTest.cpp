@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "MainWindowTest.h"
+#include "model/CharacterRunes.h"
 #include "ui/dialogs/PlannerList.h"
 #include "ui/dialogs/RunePlannerDialog.h"
 
@@ -23,6 +24,7 @@ class PlannerCommandTest : public testing::MainWindowTest {
         Account* ladder = window.state().accounts.addAccount("Ladder", "Europe", "SHADE", 86, 1, 1);
         ladder->characters[0].runes = RuneSet{};
         for (int rune : {31, 6, 30}) ladder->characters[0].runes.add(rune);
+        followRuneBits(ladder->characters[0]);
         return ladder;
     }
 };
@@ -73,6 +75,25 @@ TEST_F(PlannerCommandTest, RightClickOnARowOpensThePlannerOnItsRuneword) {
     EXPECT_EQ(dialogs.runeDetails, std::vector<int>{clicked.runes[0]});
     EXPECT_EQ(characterLine(), "CHARACTER: USEast: DEFAULT: DEFAULT");
     EXPECT_EQ(list().selectedRow(), 2);
+}
+
+// The row menu pins the runeword as the current character's goal; what the planner pins or
+// unpins is kept however it closes.
+TEST_F(PlannerCommandTest, GoalsPinnedFromTheRowMenuOrThePlannerStayWithTheCharacter) {
+    list().selectRow(2);
+    const std::string name = list().selectedRuneword()->name;
+    findControl<QAction>(window, "goalEntry").trigger();
+    Character& character = window.state().accounts.currentCharacterRecord();
+    EXPECT_EQ(character.goals, std::vector<std::string>{name});
+
+    dialogs.answer = [](QDialog& dialog) {
+        auto& planner = dynamic_cast<RunePlannerDialog&>(dialog);
+        planner.showRuneword(*planner.findChild<PlannerList*>("goals")->rowAt(0)->runeword);
+        planner.togglePinShown();
+        return int(QDialog::Rejected);
+    };
+    QTest::mouseClick(&button("plan"), Qt::LeftButton);
+    EXPECT_TRUE(character.goals.empty());
 }
 
 }  // namespace

@@ -16,11 +16,17 @@ class SelectionCommandsTest : public testing::MainWindowTest {
   protected:
     Character& character() { return window.state().accounts.currentCharacterRecord(); }
 
-    // Answers the next dialog by clicking the named controls in order, then OK or Cancel.
+    // Answers the next dialog by clicking the named controls in order, then OK or Cancel. A name
+    // after "+" is clicked with Shift (one more), after "-" with Ctrl (one fewer).
     void answerByClicking(QStringList controls, bool ok) {
         dialogs.answer = [controls, ok](QDialog& dialog) {
             for (const QString& name : controls) {
-                QTest::mouseClick(&findControl<QAbstractButton>(dialog, name), Qt::LeftButton);
+                const bool step = name.startsWith('+') || name.startsWith('-');
+                const Qt::KeyboardModifier modifier =
+                    !step ? Qt::NoModifier
+                          : (name[0] == '+' ? Qt::ShiftModifier : Qt::ControlModifier);
+                QTest::mouseClick(&findControl<QAbstractButton>(dialog, step ? name.mid(1) : name),
+                                  Qt::LeftButton, modifier);
             }
             return ok ? QDialog::Accepted : QDialog::Rejected;
         };
@@ -35,9 +41,11 @@ TEST_F(SelectionCommandsTest, OkWritesTheChoicesAndRefillsTheListAndCancelChange
         QStringList clicks;
         QStringList listedAfterOk;
     } commands[] = {
-        // Ber and Jah (runes 30 and 31), all of them, in three sockets: Enigma alone.
+        // Ber and Jah (runes 30 and 31), all of them, in three sockets: Enigma alone. Three Ber;
+        // Jah counted down to none is off, and a click brings one back.
         {"selectRunes",
-         {"row0", "row1", "row2", "rune30", "rune31", "logicAll", "count3"},
+         {"row0", "row1", "row2", "rune30", "rune31", "+rune30", "+rune30", "-rune31", "rune31",
+          "logicAll", "count3"},
          {"Enigma"}},
         // Only the helms: the defence group clears armour and shields, then helms comes back.
         {"selectEquipment", {"melee", "ranged", "defence", "helms"}, {}},
@@ -56,13 +64,16 @@ TEST_F(SelectionCommandsTest, OkWritesTheChoicesAndRefillsTheListAndCancelChange
         }
         if (!ok) {
             EXPECT_EQ(character().runes, RuneSet::all());
+            EXPECT_EQ(character().runeCounts, RuneCounts::oneOfEach(RuneSet::all()));
             EXPECT_EQ(character().equipment, kAllEquipment);
         }
     }
     RuneSet berAndJah;
     for (int rune : {30, 31}) berAndJah.add(rune);
     EXPECT_EQ(character().runes, berAndJah);
-    EXPECT_EQ(character().runeCounts.owned(), berAndJah);  // the counts follow
+    EXPECT_EQ(character().runeCounts.owned(), berAndJah);
+    EXPECT_EQ(std::pair(character().runeCounts.count(30), character().runeCounts.count(31)),
+              std::pair(3, 1));
     EXPECT_EQ(std::pair(character().runeLogic, character().runeCountFilter),
               std::pair(RuneLogic::All, 3));
     EXPECT_EQ(character().equipment, 0x40000000u);

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "DialogGalleries.h"
 #include "GallerySheet.h"
@@ -48,7 +49,8 @@ int longestRune(const RuneTable& runes) {
 }
 
 void addSelectRunes(GallerySheet& sheet, const RuneTable& runes, const SkinImages& images) {
-    sheet.heading("Select Runes: a new character; a part selection with ALL and 3 runes");
+    sheet.heading(
+        "Select Runes: a new character; a part selection with ALL and 3 runes; rune counts");
     SelectRunesDialog newCharacter(runes, images);
     newCharacter.setSelection(RuneSet::all(), kAnyRuneCount, RuneLogic::Complete);
     sheet.add(newCharacter, "new character: all runes, COMPLETE, ANY");
@@ -64,6 +66,14 @@ void addSelectRunes(GallerySheet& sheet, const RuneTable& runes, const SkinImage
     SelectRunesDialog outOfRange(runes, images);
     outOfRange.setSelection(RuneSet{}, 12, static_cast<RuneLogic>(0));
     sheet.add(outOfRange, "nothing owned; logic 0 and count 12 from a settings file mark nothing");
+
+    SelectRunesDialog counted(runes, images);
+    counted.setSelection(owned, 3, RuneLogic::All);
+    RuneCounts counts = RuneCounts::oneOfEach(owned);
+    for (const auto& [rune, count] : {std::pair(1, 3), {5, 12}, {8, 2}, {30, 999}})
+        counts.set(rune, count);
+    counted.setRuneCounts(counts);
+    sheet.add(counted, "counts: 3 El, 12 Eth, 2 Ral, 999 Ber; one of the others");
 }
 
 void addSelectEquipment(GallerySheet& sheet, const SkinImages& images) {

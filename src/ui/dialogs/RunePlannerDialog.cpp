@@ -4,9 +4,14 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QShortcut>
+#include <algorithm>
 #include <utility>
 
+#include "engine/CubeMakeable.h"
+#include "engine/CubePlanner.h"
 #include "engine/RunewordDetails.h"
+#include "engine/ShoppingList.h"
+#include "model/CharacterRunes.h"
 #include "ui/MainWindowLayout.h"
 #include "ui/RunewordView.h"
 #include "ui/dialogs/PlannerList.h"
@@ -26,12 +31,14 @@ namespace sockwright {
 namespace {
 
 // The dialog's arrangement: two columns of framed lists over the details of the selected
-// runeword and the characters who could make it.
+// runeword and the characters who could make it; a third column with what the cube adds and the
+// goals.
 constexpr int kMargin = 10;
 constexpr int kGap = 8;
-constexpr int kWidth = 760;
-constexpr int kColumnWidth = (kWidth - 2 * kMargin - kGap) / 2;
+constexpr int kColumnWidth = 366;
 constexpr int kRightColumn = kMargin + kColumnWidth + kGap;
+constexpr int kThirdColumn = kRightColumn + kColumnWidth + kGap;
+constexpr int kWidth = kThirdColumn + kColumnWidth + kMargin;
 constexpr int kRowHeight = 20;
 constexpr int kListRows = 5;
 constexpr int kFramePadding = 5;    // from a frame's edge to its list
@@ -76,9 +83,11 @@ PlannerRow hintRow(const QString& text) {
     return row;
 }
 
-// "Ber ← 2 Sur + Flawless Amethyst"; the rune alone when no recipe makes it.
+// "Ber ← 2 Sur + Flawless Amethyst", "Um: 1 more ← 2 Pul + Flawed Emerald" when he holds some
+// already; the rune alone when no recipe makes it.
 QString cubeHeading(const OneRuneAwayGroup& group, const RuneTable& table) {
     QString text = runeName(table, group.missingRune);
+    if (group.held > 0) text += QStringLiteral(": 1 more");
     if (group.recipe == nullptr) return text;
     text += QStringLiteral(" \u2190 %1 %2")
                 .arg(group.recipe->inputCount)
@@ -91,6 +100,49 @@ QString cubeHeading(const OneRuneAwayGroup& group, const RuneTable& table) {
 QString completesText(int count) {
     return count == 1 ? QStringLiteral("completes 1 runeword")
                       : QStringLiteral("completes %1 runewords").arg(count);
+}
+
+QString cubeUsesText(int count) {
+    return count == 1 ? QStringLiteral("1 cube use") : QStringLiteral("%1 cube uses").arg(count);
+}
+
+QString timesText(int count, const QString& what) {
+    return count == 1 ? what : QStringLiteral("%1 %2").arg(count).arg(what);
+}
+
+// "3 Ral → Ort (Chipped Topaz)", "6 Lum → 2 Ko (2 Flawed Amethyst)".
+QString cubeStepText(const CubeStep& step, const RuneTable& table) {
+    QString text = QStringLiteral("%1 %2 \u2192 %3")
+                       .arg(step.runesConsumed)
+                       .arg(runeName(table, step.recipe->input))
+                       .arg(timesText(step.times, runeName(table, step.recipe->output)));
+    if (step.recipe->gem && step.gems > 0)
+        text += QStringLiteral(" (%1)").arg(
+            timesText(step.gems, fromLocalBytes(gemName(*step.recipe->gem))));
+    return text;
+}
+
+// A cube plan's steps and totals, or the rune that stops it.
+std::vector<PlannerRow> cubePlanRows(const CubePlan& plan, const RuneTable& table) {
+    std::vector<PlannerRow> rows;
+    if (!plan.reachable) {
+        PlannerRow blocked = hintRow(QStringLiteral("not reachable: %1 short by %2")
+                                         .arg(runeName(table, plan.blockingRune))
+                                         .arg(plan.blockingShortBy));
+        blocked.lit = true;
+        rows.push_back(std::move(blocked));
+        return rows;
+    }
+    if (plan.steps.empty()) return {hintRow(QStringLiteral("NOTHING TO CUBE"))};
+    for (const CubeStep& step : plan.steps) {
+        PlannerRow row = hintRow(cubeStepText(step, table));
+        row.lit = true;
+        row.indent = 12;
+        rows.push_back(std::move(row));
+    }
+    rows.push_back(hintRow(
+        QStringLiteral("%1 runes, %2").arg(plan.runesConsumed).arg(cubeUsesText(plan.cubeUses))));
+    return rows;
 }
 
 void place(QWidget& widget, int x, int y, int width, int height) {
@@ -141,6 +193,8 @@ void RunePlannerDialog::createControls() {
     setLabelText(*characterLine_, fromLocalBytes(characterLineText(accounts_)));
     canMakeHeading_ = makeHeading("canMakeNowHeading", QStringLiteral("CAN MAKE NOW"));
     canMake_ = makeList("canMakeNow", kRunesColumn);
+    cubeHeading_ = makeHeading("canMakeWithCubeHeading", QStringLiteral("CAN MAKE WITH THE CUBE"));
+    cube_ = makeList("canMakeWithCube", kRunesColumn);
     oneAwayHeading_ = makeHeading("oneRuneAwayHeading", QStringLiteral("ONE RUNE AWAY"));
     oneAway_ = makeList("oneRuneAway", kRunesColumn);
     huntHeading_ = makeHeading("runesToHuntHeading", QStringLiteral("RUNES TO HUNT"));
@@ -162,6 +216,13 @@ void RunePlannerDialog::createControls() {
     runeword_->properties().setWrapping(true);
     whoHeading_ = makeHeading("whoCanMakeHeading", QStringLiteral("WHO CAN MAKE THIS"));
     who_ = makeList("whoCanMake", 0);
+    cubePlanHeading_ = makeHeading("cubePlanHeading", QStringLiteral("CUBE PLAN"));
+    cubePlan_ = makeList("cubePlan", 0);
+    goalsHeading_ = makeHeading("goalsHeading", QStringLiteral("GOALS"));
+    pin_ = makeSkinLabel(this, QStringLiteral("pinGoal"));
+    pin_->setPointSize(textSize::kHeading);
+    pin_->setCursor(Qt::PointingHandCursor);
+    goalsList_ = makeList("goals", kRunesColumn);
     addButtons(Buttons::Ok);
 }
 
@@ -188,7 +249,10 @@ void RunePlannerDialog::placeControls() {
 
     // The details: six rune slots in a row with the level badge, the name and runes beside them,
     // the properties below.
-    const int detailsRight = kWidth - kMargin;
+    listFrame(kThirdColumn, kTopRow, kColumnWidth, kListRows, cubeHeading_, cube_);
+    listFrame(kThirdColumn, kSecondRow, kColumnWidth, kListRows, cubePlanHeading_, cubePlan_);
+
+    const int detailsRight = kRightColumn + kColumnWidth;
     frames_.emplace_back(kMargin, kDetailsRow, kDetailsWidth, kDetailsHeight);
     dividers_.push_back(-1);
     RunewordViewPlaces runewordPlaces;
@@ -211,6 +275,12 @@ void RunePlannerDialog::placeControls() {
 
     const int whoLeft = kMargin + kDetailsWidth + kGap;
     listFrame(whoLeft, kDetailsRow, detailsRight - whoLeft, kWhoRows, whoHeading_, who_);
+    listFrame(kThirdColumn, kDetailsRow, kColumnWidth, kWhoRows, goalsHeading_, goalsList_);
+    // Pinning stands in the goals' heading line, at its right end.
+    constexpr int kPinWidth = 130;
+    place(*pin_, kThirdColumn + kColumnWidth - kFramePadding - kPinWidth, kDetailsRow + kHeadingTop,
+          kPinWidth, kHeadingHeight);
+    goalsHeading_->resize(kColumnWidth - 2 * kFramePadding - kPinWidth, kHeadingHeight);
 
     const QSize ok = okButton().size();
     const int bottom = kDetailsRow + kDetailsHeight + kGap;
@@ -219,26 +289,35 @@ void RunePlannerDialog::placeControls() {
 }
 
 void RunePlannerDialog::connectCommands() {
-    for (PlannerList* list : {canMake_, oneAway_, found_}) {
+    for (PlannerList* list : {canMake_, cube_, oneAway_, found_, goalsList_}) {
         connect(list, &PlannerList::rowSelected, this,
                 [this, list](int row) { listSelected(list, row); });
-        // Enter on a runeword goes on to the characters who could make it.
-        connect(list, &PlannerList::rowChosen, this, [this] { focusList(who_); });
+        // Enter on a runeword goes on to the characters who could make it; on a rune of the
+        // shopping list it opens the rune.
+        connect(list, &PlannerList::rowChosen, this, [this, list](int row) {
+            const PlannerRow* chosen = list->rowAt(row);
+            if (chosen != nullptr && chosen->kind == PlannerRow::Kind::Rune) {
+                emit runeDetailsRequested(chosen->rune);
+            } else {
+                focusList(who_);
+            }
+        });
     }
     connect(hunt_, &PlannerList::rowChosen, this, [this](int row) {
         if (const PlannerRow* chosen = hunt_->rowAt(row)) emit runeDetailsRequested(chosen->rune);
     });
     connect(who_, &PlannerList::rowChosen, this, &RunePlannerDialog::chooseCharacter);
     connect(findBox_, &QLineEdit::textChanged, this, &RunePlannerDialog::showFound);
+    connect(pin_, &QAbstractButton::clicked, this, &RunePlannerDialog::togglePinShown);
+    auto* pinKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_P), this);
+    connect(pinKey, &QShortcut::activated, this, &RunePlannerDialog::togglePinShown);
 
     connect(runeword_, &RunewordView::runeDetailsRequested, this,
             &RunePlannerDialog::runeDetailsRequested);
 
-    const std::pair<Qt::Key, QWidget*> shortcuts[] = {{Qt::Key_N, canMake_},
-                                                      {Qt::Key_A, oneAway_},
-                                                      {Qt::Key_H, hunt_},
-                                                      {Qt::Key_F, findBox_},
-                                                      {Qt::Key_W, who_}};
+    const std::pair<Qt::Key, QWidget*> shortcuts[] = {
+        {Qt::Key_N, canMake_}, {Qt::Key_C, cube_}, {Qt::Key_A, oneAway_},  {Qt::Key_H, hunt_},
+        {Qt::Key_F, findBox_}, {Qt::Key_W, who_},  {Qt::Key_G, goalsList_}};
     for (const auto& [key, target] : shortcuts) {
         auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);
         connect(shortcut, &QShortcut::activated, this, [this, target = target] {
@@ -253,8 +332,9 @@ void RunePlannerDialog::connectCommands() {
 
 void RunePlannerDialog::fillPlanLists() {
     if (character_ == nullptr || !runewords_) return;
-    const RunePlan plan =
-        planRunes(*character_, RuneCounts::oneOfEach(character_->runes), *runewords_);
+    goals_ = character_->goals;
+    showGoals();
+    const RunePlan plan = planRunes(*character_, character_->runeCounts, *runewords_);
 
     std::vector<PlannerRow> canMake;
     for (const Runeword* runeword : plan.canMakeNow)
@@ -262,6 +342,17 @@ void RunePlannerDialog::fillPlanLists() {
     setLabelText(*canMakeHeading_, QStringLiteral("CAN MAKE NOW (%1)").arg(canMake.size()));
     if (canMake.empty()) canMake.push_back(hintRow(QStringLiteral("NOTHING YET")));
     canMake_->setRows(std::move(canMake));
+
+    std::vector<PlannerRow> withCube;
+    for (const CubeMakeable& makeable :
+         canMakeWithCube(*character_, character_->runeCounts, *runewords_)) {
+        PlannerRow row = runewordRow(*makeable.runeword, runeTable_);
+        row.secondText = cubeUsesText(makeable.cubeUses);
+        withCube.push_back(std::move(row));
+    }
+    setLabelText(*cubeHeading_, QStringLiteral("CAN MAKE WITH THE CUBE (%1)").arg(withCube.size()));
+    if (withCube.empty()) withCube.push_back(hintRow(QStringLiteral("NOTHING MORE")));
+    cube_->setRows(std::move(withCube));
 
     std::vector<PlannerRow> oneAway;
     std::size_t oneAwayCount = 0;
@@ -315,7 +406,7 @@ void RunePlannerDialog::listSelected(PlannerList* list, int row) {
     const PlannerRow* selected = list->rowAt(row);
     if (selected == nullptr || selected->runeword == nullptr) return;
     // One runeword is shown at a time: the other runeword lists let go of theirs.
-    for (PlannerList* other : {canMake_, oneAway_, found_}) {
+    for (PlannerList* other : {canMake_, cube_, oneAway_, found_, goalsList_}) {
         if (other != list) other->clearSelectedRow();
     }
     showRuneword(*selected->runeword, selected->highlightedLines);
@@ -324,9 +415,13 @@ void RunePlannerDialog::listSelected(PlannerList* list, int row) {
 void RunePlannerDialog::showRuneword(const Runeword& runeword, std::vector<int> highlightedLines) {
     const int level = character_ != nullptr ? character_->level : 0;
     runeword_->showRuneword(runeword, level, runeImages_, std::move(highlightedLines));
+    shown_ = &runeword;
+    showCubePlan(runeword);
+    showPinState();
 
     std::vector<PlannerRow> able;
-    for (const CharacterPlace& place : whoCanMake(runeword, accounts_)) {
+    const auto held = [](const Character& character) { return character.runeCounts; };
+    for (const CharacterPlace& place : whoCanMake(runeword, accounts_, held)) {
         PlannerRow row;
         row.kind = PlannerRow::Kind::Character;
         row.text = fromLocalBytes(characterPath(place));
@@ -339,7 +434,7 @@ void RunePlannerDialog::showRuneword(const Runeword& runeword, std::vector<int> 
 
 void RunePlannerDialog::openOn(const Runeword& runeword) {
     bool selected = false;
-    for (PlannerList* list : {canMake_, oneAway_}) {
+    for (PlannerList* list : {canMake_, cube_, oneAway_}) {
         for (int row = 0; row < list->rowCount() && !selected; ++row) {
             if (list->rowAt(row)->runeword != &runeword) continue;
             list->selectRow(row);
@@ -352,7 +447,84 @@ void RunePlannerDialog::openOn(const Runeword& runeword) {
 
 void RunePlannerDialog::clearDetails() {
     runeword_->clearRuneword();
+    shown_ = nullptr;
     who_->setRows({hintRow(QStringLiteral("SELECT A RUNEWORD"))});
+    cubePlan_->setRows({hintRow(QStringLiteral("SELECT A RUNEWORD"))});
+    showPinState();
+}
+
+void RunePlannerDialog::showCubePlan(const Runeword& runeword) {
+    if (character_ == nullptr) return;
+    cubePlan_->setRows(
+        cubePlanRows(planCube(RuneTally::of(runeword), character_->runeCounts), runeTable_));
+}
+
+void RunePlannerDialog::togglePinShown() {
+    if (shown_ == nullptr || character_ == nullptr || !isGoalName(shown_->name)) return;
+    const auto goal = std::find(goals_.begin(), goals_.end(), shown_->name);
+    if (goal != goals_.end()) {
+        goals_.erase(goal);
+    } else {
+        goals_.push_back(shown_->name);
+    }
+    showGoals();
+    showPinState();
+}
+
+void RunePlannerDialog::showPinState() {
+    const bool pinned =
+        shown_ != nullptr && std::find(goals_.begin(), goals_.end(), shown_->name) != goals_.end();
+    setLabelText(*pin_, pinned ? QStringLiteral("UNPIN (ALT+P)") : QStringLiteral("PIN (ALT+P)"));
+    pin_->setTextColour(shown_ != nullptr && character_ != nullptr ? kWhite : kGrey);
+}
+
+void RunePlannerDialog::showGoals() {
+    if (character_ == nullptr || !runewords_) return;
+    std::vector<PlannerRow> rows;
+    std::vector<const Runeword*> goals;
+    for (const std::string& name : goals_) {
+        const auto found =
+            std::find_if(runewords_->begin(), runewords_->end(),
+                         [&name](const Runeword& runeword) { return runeword.name == name; });
+        if (found == runewords_->end()) {
+            // A goal the runeword file no longer has stays pinned, but needs nothing.
+            rows.push_back(hintRow(fromLocalBytes(name) + QStringLiteral(" (NOT IN THE FILE)")));
+            continue;
+        }
+        goals.push_back(&*found);
+        rows.push_back(runewordRow(*found, runeTable_));
+    }
+    setLabelText(*goalsHeading_, QStringLiteral("GOALS (%1)").arg(goals_.size()));
+    if (goals_.empty())
+        rows.push_back(hintRow(QStringLiteral("NONE: ALT+P PINS THE RUNEWORD SHOWN")));
+    if (!goals.empty()) {
+        const ShoppingList list = shoppingList(goals, character_->runeCounts);
+        rows.push_back(hintRow(QStringLiteral("RUNES THEY NEED")));
+        for (int rune = 1; rune <= kRuneCount; ++rune) {
+            if (list.needed.count(rune) == 0) continue;
+            PlannerRow row;
+            row.kind = PlannerRow::Kind::Rune;
+            row.text = runeName(runeTable_, rune);
+            row.secondText = QStringLiteral("%1 needed").arg(list.needed.count(rune));
+            if (list.lacking.count(rune) > 0)
+                row.secondText += QStringLiteral(", %1 lacking").arg(list.lacking.count(rune));
+            row.rune = rune;
+            row.indent = 12;
+            rows.push_back(std::move(row));
+        }
+        rows.push_back(hintRow(QStringLiteral("CUBE PLAN")));
+        for (PlannerRow& row : cubePlanRows(list.cube, runeTable_)) rows.push_back(std::move(row));
+        if (!list.gems.empty()) {
+            rows.push_back(hintRow(QStringLiteral("GEMS")));
+            for (const GemNeed& need : list.gems) {
+                PlannerRow row = hintRow(timesText(need.count, fromLocalBytes(gemName(need.gem))));
+                row.lit = true;
+                row.indent = 12;
+                rows.push_back(std::move(row));
+            }
+        }
+    }
+    goalsList_->setRows(std::move(rows));
 }
 
 void RunePlannerDialog::chooseCharacter(int row) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "engine/PropertySearch.h"
@@ -22,12 +23,17 @@ class PlannerList;
 class RunewordView;
 struct RuneImages;
 
-// "Rune Planner": for the current character, what he can make now, what is one rune away
-// (grouped under the missing rune, with the cube recipe that makes it), which runes to hunt and
-// a search of the runewords' properties; the selected runeword's runes, level and properties,
-// and every character on every account who could make it. The lists honour the character's
-// equipment and rune count filter. It changes nothing: a double click on a character (or Enter)
-// closes it with OK and that character chosen, for the caller to make current.
+// "Rune Planner": for the current character, counting the copies of each rune he holds, what he
+// can make now, what he can make with the cube (and how many cube uses it takes), what is one
+// rune away (grouped under the missing rune, with the cube recipe that makes it), which runes to
+// hunt and a search of the runewords' properties; the selected runeword's runes, level and
+// properties, its cube plan and every character on every account who could make it; his goals
+// with the shopping list they make together. The lists honour the character's equipment and rune
+// count filter.
+//
+// It changes no record itself: the goals it pins and unpins are its own copy, which the caller
+// reads back with goals(); a double click on a character (or Enter) closes it with OK and that
+// character chosen, for the caller to make current.
 class RunePlannerDialog : public SkinnedDialog {
     Q_OBJECT
   public:
@@ -48,11 +54,16 @@ class RunePlannerDialog : public SkinnedDialog {
     void find(const QString& text);
     // The character a double click or Enter chose; set only when the dialog ended with OK that way.
     std::optional<CharacterPlace> chosenCharacter() const { return chosen_; }
+    // The current character's goals as pinned and unpinned here.
+    const std::vector<std::string>& goals() const { return goals_; }
+    // Pins the runeword shown, or unpins it when it is a goal already.
+    void togglePinShown();
 
-    // Controls by object name: "characterLine"; the lists "canMakeNow", "oneRuneAway",
-    // "runesToHunt", "found", "whoCanMake" with their headings ("canMakeNowHeading", ...); the
-    // search box "find"; the runeword view "runeword" with its parts (see RunewordView);
-    // "ok". Alt+N, Alt+A, Alt+H, Alt+F and Alt+W go to the lists and the search box.
+    // Controls by object name: "characterLine"; the lists "canMakeNow", "canMakeWithCube",
+    // "oneRuneAway", "runesToHunt", "found", "cubePlan", "whoCanMake", "goals" with their headings
+    // ("canMakeNowHeading", ...); the search box "find"; the runeword view "runeword" with its
+    // parts (see RunewordView); "pinGoal"; "ok". Alt+N, Alt+C, Alt+A, Alt+H, Alt+F, Alt+W and
+    // Alt+G go to the lists and the search box; Alt+P pins or unpins the runeword shown.
 
   signals:
     void runeDetailsRequested(int runeNumber);
@@ -70,6 +81,9 @@ class RunePlannerDialog : public SkinnedDialog {
     void listSelected(PlannerList* list, int row);
     void clearDetails();
     void chooseCharacter(int row);
+    void showCubePlan(const Runeword& runeword);
+    void showGoals();
+    void showPinState();
     PlannerList* makeList(const char* name, int secondColumn);
     LabelButton* makeHeading(const char* name, const QString& text);
     void focusList(PlannerList* list);
@@ -81,6 +95,8 @@ class RunePlannerDialog : public SkinnedDialog {
     const Character* character_ = nullptr;
     PropertySearch search_;
     std::optional<CharacterPlace> chosen_;
+    std::vector<std::string> goals_;
+    const Runeword* shown_ = nullptr;
     std::vector<QRect> frames_;
     std::vector<int> dividers_;  // y of the line under each list frame's heading, by frame
 
@@ -90,6 +106,10 @@ class RunePlannerDialog : public SkinnedDialog {
     LabelButton* huntHeading_ = nullptr;
     LabelButton* findHeading_ = nullptr;
     LabelButton* whoHeading_ = nullptr;
+    LabelButton* cubeHeading_ = nullptr;
+    LabelButton* cubePlanHeading_ = nullptr;
+    LabelButton* goalsHeading_ = nullptr;
+    LabelButton* pin_ = nullptr;
     PlannerList* canMake_ = nullptr;
     PlannerList* oneAway_ = nullptr;
     PlannerList* hunt_ = nullptr;
@@ -97,6 +117,9 @@ class RunePlannerDialog : public SkinnedDialog {
     PlannerList* found_ = nullptr;
     RunewordView* runeword_ = nullptr;
     PlannerList* who_ = nullptr;
+    PlannerList* cube_ = nullptr;
+    PlannerList* cubePlan_ = nullptr;
+    PlannerList* goalsList_ = nullptr;
 };
 
 }  // namespace sockwright

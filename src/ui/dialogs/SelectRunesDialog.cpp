@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <algorithm>
 
+#include "model/CharacterRunes.h"
 #include "model/RuneTable.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"
@@ -62,6 +63,12 @@ QPixmap pictureOrNone(const QPixmap* picture) {
     return picture ? *picture : QPixmap();
 }
 
+const QString kCountHelp = QStringLiteral(
+    "Click: own it or not\n"
+    "Wheel, Shift+click or +: one more\n"
+    "Ctrl+click or -: one fewer\n"
+    "Right click: the rune's details");
+
 int choiceWidth(const LabelButton& label) {
     return std::max(kMinimumChoiceWidth,
                     skinTextWidth(label.text(), kLabelSize) + 2 * kChoicePadding);
@@ -72,6 +79,8 @@ int choiceWidth(const LabelButton& label) {
 SelectRunesDialog::SelectRunesDialog(const RuneTable& runeTable, const SkinImages& images,
                                      QWidget* parent)
     : SkinnedSelectionDialog(QStringLiteral("Select Runes"), Buttons::OkThenCancel, parent) {
+    draft_.runes = RuneSet{};
+    draft_.runeCounts = RuneCounts{};
     buildGrid(runeTable, images);
     buildChoices();
 
@@ -93,6 +102,8 @@ void SelectRunesDialog::buildGrid(const RuneTable& runeTable, const SkinImages& 
         rowButton->setImages(images.blanks.highlighted, images.blanks.plain);
         rows_[row]->add(rowButton, kWholeRuneRow, ClickRule::SetOrClearAll);
         rowButtons_[row] = rowButton;
+        connect(rows_[row], &MaskToggleGroup::maskChanged, this,
+                [this, row](std::uint32_t mask) { rowChanged(row, mask); });
 
         // The row labels stay white: they name the row, not its state.
         auto* rowLabel = new LabelButton(QString::fromLatin1(kRowNames[row]), this);
@@ -116,6 +127,10 @@ void SelectRunesDialog::buildGrid(const RuneTable& runeTable, const SkinImages& 
             button->setRuneNumber(number);
             connect(button, &RuneToggleButton::runeDetailsRequested, this,
                     &SelectRunesDialog::runeDetailsRequested);
+            button->setCounting(true);
+            button->setToolTip(kCountHelp);
+            connect(button, &RuneToggleButton::countStepRequested, this,
+                    [this, number](int step) { stepCount(number, step); });
         } else {
             // A slot the rune file left empty shows nothing and cannot be clicked; its bit still
             // belongs to the row, so the row button and the saved masks keep their meaning.
@@ -249,10 +264,28 @@ void SelectRunesDialog::setRuneLogic(RuneLogic runeLogic) {
     showChoices();
 }
 
-RuneSet SelectRunesDialog::runes() const {
-    RuneSet runes;
-    for (int row = 0; row < kRuneRowCount; ++row) runes.rows[row] = rows_[row]->mask();
-    return runes;
+void SelectRunesDialog::setRuneCounts(const RuneCounts& counts) {
+    for (int rune = 1; rune <= kRuneCount; ++rune) setRuneCount(draft_, rune, counts.count(rune));
+    setRunes(draft_.runes);
+    showCounts();
+}
+
+void SelectRunesDialog::rowChanged(int row, std::uint32_t mask) {
+    draft_.runes.rows[row] = mask;
+    followRuneBits(draft_);
+    showCounts();
+}
+
+void SelectRunesDialog::stepCount(int rune, int step) {
+    setRuneCount(draft_, rune, draft_.runeCounts.count(rune) + step);
+    const int row = runeRow(rune);
+    rows_[row]->setMask(draft_.runes.rows[row]);
+    showCounts();
+}
+
+void SelectRunesDialog::showCounts() {
+    for (int rune = 1; rune <= kRuneCount; ++rune)
+        runeButtons_[rune - 1]->setCount(draft_.runeCounts.count(rune));
 }
 
 void SelectRunesDialog::showChoices() {

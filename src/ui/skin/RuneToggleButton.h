@@ -14,6 +14,10 @@ namespace sockwright {
 // every toggle the word through setMask(), which sets the checked state, the picture and the
 // label's colour. A toggle that is not bound to bits shows its clear picture and reports its
 // clicks with slotClicked() (the main window's rune slots).
+//
+// A toggle that counts (setCounting) also takes one more or one fewer: the mouse wheel, Shift+click
+// (one more), Ctrl+click (one fewer) and the + and - keys only emit countStepRequested(); the owner
+// keeps the count and shows it through setCount(), which draws "×N" on the picture from 2 up.
 class RuneToggleButton : public SkinButton {
     Q_OBJECT
   public:
@@ -44,6 +48,12 @@ class RuneToggleButton : public SkinButton {
     // The owner's word after a click on this toggle.
     std::uint32_t maskAfterClick(std::uint32_t mask) const;
 
+    // Whether the count gestures apply; off by default.
+    void setCounting(bool counting) { counting_ = counting; }
+    bool isCounting() const { return counting_; }
+    int count() const { return count_; }
+    void setCount(int count);
+
     // The picture drawn now; null when nothing is drawn.
     const QPixmap& currentImage() const;
     QSize sizeHint() const override;
@@ -52,16 +62,21 @@ class RuneToggleButton : public SkinButton {
     // A click on a toggle that is not bound to bits.
     void slotClicked(sockwright::RuneToggleButton* button);
     void runeDetailsRequested(int runeNumber);
+    // +1 or -1 from a count gesture on a counting toggle.
+    void countStepRequested(int step);
 
   protected:
     void paintFace(QPainter& painter) override;
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     // The checked state is the owner's word, never the click's own doing.
     void nextCheckState() override {}
 
   private:
     void showStateOnLabel();
+    void paintCount(QPainter& painter, const QRect& picture);
 
     std::uint32_t bits_ = 0;
     ClickRule rule_ = ClickRule::FlipEachBit;
@@ -69,6 +84,9 @@ class RuneToggleButton : public SkinButton {
     QPixmap clearImage_;
     QPointer<LabelButton> label_;
     int runeNumber_ = 0;
+    bool counting_ = false;
+    int count_ = 0;
+    int wheelRemainder_ = 0;  // a touchpad's wheel turns in parts of a notch
 };
 
 }  // namespace sockwright

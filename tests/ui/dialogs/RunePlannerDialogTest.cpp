@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "model/CharacterRunes.h"
 #include "support/FindControl.h"
 #include "ui/dialogs/DialogChecks.h"
 #include "ui/dialogs/PlannerList.h"
@@ -33,8 +34,10 @@ class RunePlannerDialogTest : public ::testing::Test {
         RuneSet stash = runesUpTo(14);
         stash.add(20);
         main->characters[0].runes = stash;
+        followRuneBits(main->characters[0]);
         ladder = accounts.addAccount("Ladder", "Europe", "SHADE", 86, 1, 1);
         ladder->characters[0].runes = runesUpTo(31);
+        followRuneBits(ladder->characters[0]);
         accounts.setCurrent(main, 0);
     }
 
@@ -179,6 +182,52 @@ TEST_F(RunePlannerDialogTest, ANewSearchLetsGoOfWhatTheLastFoundAndEveryEmptyRes
         EXPECT_EQ(found.rowAt(0)->kind, PlannerRow::Kind::Heading) << nothing;
         EXPECT_EQ(found.rowAt(0)->text, "NOTHING FOUND") << nothing;
     }
+}
+
+// Sanctuary is Ko Ko Mal: with one Ko it is a Ko away, with two he can make it.
+TEST_F(RunePlannerDialogTest, TheListsCountTheCopiesHeHolds) {
+    Character& main = accounts.currentCharacterRecord();
+    setRuneCount(main, 23, 1);
+    for (const int ko : {1, 2}) {
+        SCOPED_TRACE(ko);
+        setRuneCount(main, 18, ko);
+        RunePlannerDialog dialog(accounts, runewords, runes, images);
+        const PlannerList& oneAway = list(dialog, "oneRuneAway");
+        const int sanctuary = rowOf(oneAway, "Sanctuary");
+        EXPECT_EQ(sanctuary >= 0, ko == 1);
+        if (sanctuary > 0) {
+            EXPECT_TRUE(oneAway.rowAt(sanctuary - 1)->text.startsWith("Ko: 1 more"));
+        }
+        EXPECT_EQ(rowOf(list(dialog, "canMakeNow"), "Sanctuary") >= 0, ko == 2);
+    }
+}
+
+// Passion is Dol Ort Eld Lem: without Eld but with four El, three El make it in the cube.
+TEST_F(RunePlannerDialogTest, ACubeRunewordShowsItsPlanAndPinningItListsWhatItNeeds) {
+    Character& main = accounts.currentCharacterRecord();
+    setRuneCount(main, 2, 0);
+    setRuneCount(main, 1, 4);
+    RunePlannerDialog dialog(accounts, runewords, runes, images);
+    PlannerList& cube = list(dialog, "canMakeWithCube");
+    const int passion = rowOf(cube, "Passion");
+    ASSERT_GE(passion, 0);
+    EXPECT_EQ(cube.rowAt(passion)->secondText, "1 cube use");
+    cube.selectRow(passion);
+    const PlannerList& plan = list(dialog, "cubePlan");
+    ASSERT_EQ(plan.rowCount(), 2);
+    EXPECT_EQ(plan.rowAt(0)->text, QStringLiteral("3 El \u2192 Eld"));
+
+    QTest::mouseClick(&findControl<LabelButton>(dialog, "pinGoal"), Qt::LeftButton);
+    EXPECT_EQ(dialog.goals(), std::vector<std::string>{"Passion"});
+    EXPECT_TRUE(main.goals.empty()) << "the record is the caller's to change";
+    const PlannerList& goals = list(dialog, "goals");
+    EXPECT_EQ(goals.rowAt(0)->text, "Passion");
+    const int eld = rowOf(goals, "Eld");
+    ASSERT_GE(eld, 0);
+    EXPECT_EQ(goals.rowAt(eld)->secondText, "1 needed, 1 lacking");
+    EXPECT_GE(rowOf(goals, QStringLiteral("3 El \u2192 Eld")), 0);
+    QTest::mouseClick(&findControl<LabelButton>(dialog, "pinGoal"), Qt::LeftButton);
+    EXPECT_TRUE(dialog.goals().empty()) << "a second click unpins";
 }
 
 TEST_F(RunePlannerDialogTest, ADoubleClickOrEnterOnACharacterChoosesHimAndEscapeChoosesNobody) {

@@ -2,6 +2,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "support/PixelCounting.h"
 #include "ui/skin/LabelButton.h"
@@ -86,6 +87,44 @@ TEST(RuneToggleButtonTest, RightPressAndUnboundClicksOnlyReport) {
     ASSERT_EQ(slotClicks.count(), 1);
     EXPECT_EQ(slotClicks.at(0).at(0).value<RuneToggleButton*>(), &slot);
     EXPECT_EQ(countColour(render(slot), Qt::red, {1, 1, 28, 28}), 28 * 28) << "its clear picture";
+}
+
+TEST(RuneToggleButtonTest, CountGesturesOnlyAskForAStepAndTwoOrMoreIsDrawn) {
+    RuneToggleButton rune;
+    MaskToggleGroup word;
+    word.add(&rune, 0x4, ClickRule::FlipEachBit);
+    rune.setImages(setImage(), clearImage());
+    rune.resize(rune.sizeHint());
+    QSignalSpy steps(&rune, &RuneToggleButton::countStepRequested);
+    QTest::mouseClick(&rune, Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(word.mask(), 0x4u) << "a toggle that does not count takes Shift+click as a click";
+    EXPECT_EQ(steps.count(), 0);
+
+    rune.setCounting(true);
+    const auto wheel = [&rune](int delta) {
+        QWheelEvent event(QPointF(5, 5), rune.mapToGlobal(QPointF(5, 5)), {}, {0, delta},
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&rune, &event);
+    };
+    QTest::mouseClick(&rune, Qt::LeftButton, Qt::ShiftModifier);
+    QTest::mouseClick(&rune, Qt::LeftButton, Qt::ControlModifier);
+    QTest::keyClick(&rune, Qt::Key_Plus);
+    QTest::keyClick(&rune, Qt::Key_Minus);
+    wheel(240);
+    wheel(-60);
+    wheel(-60);  // two half notches make one
+    std::vector<int> asked;
+    for (const QList<QVariant>& step : steps) asked.push_back(step.at(0).toInt());
+    EXPECT_EQ(asked, (std::vector<int>{1, -1, 1, -1, 1, 1, -1}));
+    EXPECT_EQ(word.mask(), 0x4u) << "no gesture toggles";
+
+    // The count is drawn in white: light pixels on the blue picture.
+    const auto lightPixels = [&rune](int count) {
+        rune.setCount(count);
+        return countPixels(render(rune), [](QRgb p) { return qRed(p) > 128 && qGreen(p) > 128; });
+    };
+    EXPECT_EQ(lightPixels(1), 0);
+    EXPECT_GT(lightPixels(3), 10) << "x3 on the picture";
 }
 
 }  // namespace
