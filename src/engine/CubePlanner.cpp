@@ -25,14 +25,18 @@ struct CubeWalk {
 // below, exactly that many times, as making more would only consume more. That one plan
 // consumes the fewest runes and takes the fewest cube uses and gems.
 //
-// Demand passes down only while some spare rune lies lower; where none does, the rune whose
-// demand is left over blocks the plan. Walking down, the last such rune is the lowest.
+// Demand passes down only as far as the spare runes below could ever meet it. Where they cannot,
+// the rune whose demand is left over blocks the plan, short by what cubing every spare rune below
+// it would still leave missing; of several such runes, the walk keeps the lowest.
 CubeWalk walkDown(const RuneTally& needed, const RuneCounts& held) {
     const RuneTally lacking = lackingRunes(needed, held);
     const RuneTally spare = spareRunes(held, needed);
-    int lowestSpare = kRuneCount + 1;
-    for (int rune = kRuneCount; rune >= 1; --rune) {
-        if (spare.counts[rune] > 0) lowestSpare = rune;
+    // The most of each rune the spare runes at and below it make, ignoring every other demand.
+    std::array<std::int64_t, kRuneCount + 1> capacity{};
+    for (int rune = 1; rune <= kRuneCount; ++rune) {
+        const std::int64_t madeFromBelow =
+            rune == 1 ? 0 : capacity[rune - 1] / cubeRecipeFor(rune)->inputCount;
+        capacity[rune] = std::min(kDemandCeiling, spare.counts[rune] + madeFromBelow);
     }
 
     CubeWalk walk;
@@ -42,12 +46,14 @@ CubeWalk walkDown(const RuneTally& needed, const RuneCounts& held) {
         const std::int64_t deficit = std::max<std::int64_t>(0, demand - spare.counts[rune]);
         carried = 0;
         if (deficit == 0) continue;
-        if (lowestSpare < rune) {
+        const int inputCount = rune == 1 ? 0 : cubeRecipeFor(rune)->inputCount;
+        const std::int64_t makeable = rune == 1 ? 0 : capacity[rune - 1] / inputCount;
+        if (deficit <= makeable) {
             walk.times[rune] = deficit;
-            carried = deficit * cubeRecipeFor(rune)->inputCount;
+            carried = deficit * inputCount;
         } else {
             walk.blockingRune = rune;
-            walk.shortBy = deficit;
+            walk.shortBy = deficit - makeable;
         }
     }
     return walk;

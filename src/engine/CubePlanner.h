@@ -28,7 +28,7 @@ struct CubePlan {
     int runesConsumed = 0;        // by all steps together
     int cubeUses = 0;             // the steps' times together
     // Not reachable: the lowest rune whose demand the spare runes cannot meet (El included), and
-    // how many more of it would be needed.
+    // how many more of it would be needed after cubing every spare rune below it.
     int blockingRune = 0;
     std::int64_t blockingShortBy = 0;
 };

@@ -77,17 +77,17 @@ TEST(CubePlannerTest, UpgradesTheSpareRunesIntoTheLackingOnesWithTheirGems) {
 }
 
 // The plan fails at the lowest rune whose demand the spare runes cannot meet, and says how many
-// more of it would do.
+// more of it cubing everything below would still leave missing.
 TEST(CubePlannerTest, NamesTheLowestRuneThatBlocksAndHowManyMoreItNeeds) {
     const RuneTally infinity = RuneTally::of(makeRuneword("Infinity", {kBer, kMal, kBer, kIst}));
     // One Mal is spare, an Ist takes two.
     const CubePlan mal = planCube(infinity, holding({{kBer, 2}, {kMal, 2}}));
     EXPECT_FALSE(mal.reachable);
-    EXPECT_EQ(mal.blockingRune, kMal);
+    EXPECT_EQ(mal.blockingRune, kIst);
     EXPECT_EQ(mal.blockingShortBy, 1);
     EXPECT_TRUE(mal.steps.empty());
 
-    // Nothing lies below the Sur: the Ber is short a Sur, and the Ist (below it) is the lowest.
+    // One Sur makes no Ber, and the Ist (below it) is the lowest that blocks.
     const CubePlan ist = planCube(infinity, holding({{kBer, 1}, {kMal, 1}, {kSur, 1}}));
     EXPECT_EQ(ist.blockingRune, kIst);
     EXPECT_EQ(ist.blockingShortBy, 1);
@@ -95,9 +95,15 @@ TEST(CubePlannerTest, NamesTheLowestRuneThatBlocksAndHowManyMoreItNeeds) {
     // A lacking El blocks even with runes above it; El is short wherever demand reaches it.
     const RuneTally elNef = RuneTally::of(makeRuneword("ElNef", {kEl, kNef}));
     EXPECT_EQ(planCube(elNef, holding({{kNef, 1}, {kBer, 5}})).blockingRune, kEl);
-    const CubePlan el = planCube(elNef, holding({{kEl, 5}}));
-    EXPECT_EQ(el.blockingRune, kEl);
-    EXPECT_EQ(el.blockingShortBy, 27 - 4) << "one of the five El is the runeword's own";
+    const CubePlan nef = planCube(elNef, holding({{kEl, 5}}));
+    EXPECT_EQ(nef.blockingRune, kNef) << "four spare El make one Eld and no Tir";
+    EXPECT_EQ(nef.blockingShortBy, 1);
+
+    // Seven Eld make two of the three Tir; the shortfall does not grow on the way down.
+    const RuneTally tirs = RuneTally::of(makeRuneword("TirTirTir", {kTir, kTir, kTir}));
+    const CubePlan tir = planCube(tirs, holding({{kEld, 7}, {kEl, 1}}));
+    EXPECT_EQ(tir.blockingRune, kTir);
+    EXPECT_EQ(tir.blockingShortBy, 1);
 }
 
 TEST(CubePlannerTest, CanMakeWithTheCubeListsWhatOnlyTheCubeCompletes) {
