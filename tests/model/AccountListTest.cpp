@@ -8,17 +8,18 @@
 namespace sockwright {
 namespace {
 
-// An account with characters named C0, C1, ... in slots 0 to count-1, each with its own
-// selections, counts and goals.
+// An account with characters named C0, C1, ... in slots 0 to count-1 (count up to 8), each with its
+// own selections, counts and goals.
 Account& accountWithCharacters(AccountList& list, int count) {
     Account& account = *list.addAccount("Acc", "USWest", "C0", 10, 1, 0);
     for (int slot = 1; slot < count; ++slot) {
-        list.addCharacter(account, "C" + std::to_string(slot), 10 + slot, slot % 7, slot % 3);
+        list.addCharacter(account, std::string{'C', static_cast<char>('0' + slot)}, 10 + slot,
+                          slot % 7, slot % 3);
     }
     for (int slot = 0; slot < count; ++slot) {
         account.characters[slot].equipment = 1u << slot;
         setRuneCount(account.characters[slot], 1, slot + 2);
-        account.characters[slot].goals = {"Goal" + std::to_string(slot)};
+        account.characters[slot].goals = {std::string{'G', static_cast<char>('0' + slot)}};
     }
     return account;
 }
@@ -42,7 +43,7 @@ TEST(AccountListTest, AddingGivesNewSelectionsAndEditingKeepsThem) {
     account.characters[1].runes = RuneSet{{1, 2, 3}};
     list.editCharacter(account, 1, "Renamed", 77, 3, 0);
     Character edited{
-        {7, RuneLogic::Complete, {{1, 2, 3}}, 2}, true, "Renamed", 77, 3, 0, oneOfEach, {"Goal1"}};
+        {7, RuneLogic::Complete, {{1, 2, 3}}, 2}, true, "Renamed", 77, 3, 0, oneOfEach, {"G1"}};
     edited.runeCounts.set(1, 3);
     EXPECT_EQ(account.characters[1], edited);
 
