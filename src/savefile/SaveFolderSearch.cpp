@@ -30,8 +30,10 @@ std::optional<fs::path> searchPrefix(const fs::path& prefix) {
     return std::nullopt;
 }
 
-std::vector<fs::path> prefixes(const fs::path& home) {
-    std::vector<fs::path> all{home / ".wine"};
+std::vector<fs::path> prefixes(const fs::path& home, const fs::path& winePrefix) {
+    std::vector<fs::path> all;
+    if (!winePrefix.empty()) all.push_back(winePrefix);
+    all.push_back(home / ".wine");
     for (const fs::path& game : subfolders(home / "Games")) all.push_back(game);
     for (const fs::path& steam :
          {home / ".steam" / "steam", home / ".local" / "share" / "Steam",
@@ -45,8 +47,9 @@ std::vector<fs::path> prefixes(const fs::path& home) {
 
 }  // namespace
 
-std::optional<std::filesystem::path> findSaveFolder(const std::filesystem::path& home) {
-    for (const fs::path& prefix : prefixes(home)) {
+std::optional<std::filesystem::path> findSaveFolder(const std::filesystem::path& home,
+                                                    const std::filesystem::path& winePrefix) {
+    for (const fs::path& prefix : prefixes(home, winePrefix)) {
         if (auto folder = searchPrefix(prefix)) return folder;
     }
     return std::nullopt;

@@ -14,16 +14,21 @@ TEST(SaveFolderSearch, FindsTheFirstPrefixHoldingTheGamesFolder) {
         std::filesystem::create_directories(folder);
         return folder;
     };
-    EXPECT_EQ(findSaveFolder(home.path()), std::nullopt);
+    EXPECT_EQ(findSaveFolder(home.path(), {}), std::nullopt);
 
     // A Wine prefix without the game is passed over; Proton comes after Lutris.
     std::filesystem::create_directories(home.path() / ".wine/drive_c/users/ana/Saved Games");
     const auto proton = saves(".local/share/Steam/steamapps/compatdata/4242/pfx", "steamuser");
-    EXPECT_EQ(findSaveFolder(home.path()), proton);
+    EXPECT_EQ(findSaveFolder(home.path(), {}), proton);
     const auto lutris = saves("Games/battlenet", "ana");
-    EXPECT_EQ(findSaveFolder(home.path()), lutris);
+    EXPECT_EQ(findSaveFolder(home.path(), {}), lutris);
     const auto wine = saves(".wine", "ana");
-    EXPECT_EQ(findSaveFolder(home.path()), wine);
+    EXPECT_EQ(findSaveFolder(home.path(), {}), wine);
+
+    // The prefix $WINEPREFIX names comes first; one without the game is passed over.
+    EXPECT_EQ(findSaveFolder(home.path(), home.path() / "elsewhere"), wine);
+    const auto chosen = saves("elsewhere", "ana");
+    EXPECT_EQ(findSaveFolder(home.path(), home.path() / "elsewhere"), chosen);
 }
 
 }  // namespace

@@ -300,7 +300,8 @@ void SelectCharacterDialog::deleteAccount() {
 
 void SelectCharacterDialog::importFromSave() {
     if (shownAccount_ == nullptr) return;
-    const auto saveFolder = savefile::findSaveFolder(toLocalBytes(QDir::homePath()));
+    const auto saveFolder = savefile::findSaveFolder(
+        toLocalBytes(QDir::homePath()), toLocalBytes(qEnvironmentVariable("WINEPREFIX")));
     const QString chosen = dialogs_.chooseOpenFile(
         this, ImportSummaryDialog::kTitle,
         saveFolder ? fromLocalBytes(saveFolder->string()) : QString(), kSaveFileFilter);
