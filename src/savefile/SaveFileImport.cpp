@@ -28,24 +28,32 @@ int characterTypeOf(const SaveFileSummary& character) {
     return character.expansion ? kExpansionCharacter : kClassicCharacter;
 }
 
+std::optional<ImportTarget> importTarget(const Account& account, const SaveFileSummary& character) {
+    std::optional<int> freeSlot;
+    for (int index = 0; index < kCharacterSlots; ++index) {
+        const Character& held = account.characters[static_cast<std::size_t>(index)];
+        if (held.inUse && sameName(held.name, character.name)) return ImportTarget{index, true};
+        if (!held.inUse && !freeSlot) freeSlot = index;
+    }
+    if (!freeSlot) return std::nullopt;
+    return ImportTarget{*freeSlot, false};
+}
+
 std::optional<int> importCharacter(AccountList& accounts, Account& account,
                                    const SaveFileSummary& character) {
-    std::optional<int> slot;
-    for (int index = 0; index < kCharacterSlots && !slot; ++index) {
-        const Character& held = account.characters[static_cast<std::size_t>(index)];
-        if (held.inUse && sameName(held.name, character.name)) slot = index;
-    }
+    const std::optional<ImportTarget> target = importTarget(account, character);
+    if (!target) return std::nullopt;
     const int type = characterTypeOf(character);
-    if (slot) {
-        accounts.editCharacter(account, *slot, character.name, character.level,
+    if (target->updates) {
+        accounts.editCharacter(account, target->slot, character.name, character.level,
                                character.characterClass, type);
     } else {
-        slot = accounts.addCharacter(account, character.name, character.level,
-                                     character.characterClass, type);
-        if (!slot) return std::nullopt;
+        // The account's first free slot, the one the target names.
+        accounts.addCharacter(account, character.name, character.level, character.characterClass,
+                              type);
     }
-    setCounts(account.characters[static_cast<std::size_t>(*slot)], character.allLoose());
-    return slot;
+    setCounts(account.characters[static_cast<std::size_t>(target->slot)], character.allLoose());
+    return target->slot;
 }
 
 void importStash(Character& character, const SaveFileSummary& stash, StashImport how) {

@@ -84,8 +84,8 @@ void fillAccounts(AccountList& accounts) {
     }
 }
 
-// A character with runes in every place and in sockets, a hardcore shared stash, and a file that
-// could not be read.
+// A character with runes in every place and in sockets (new to the account, then already in it),
+// a hardcore shared stash, and a file that could not be read.
 void addImportSummaries(GallerySheet& sheet, const RuneTable& runes) {
     using namespace savefile;
     sheet.heading("Import from Save: a character, a shared stash, a file that cannot be read");
@@ -99,8 +99,14 @@ void addImportSummaries(GallerySheet& sheet, const RuneTable& runes) {
     hero.looseAt(RuneLocation::HoradricCube).set(13, 1);
     hero.looseAt(RuneLocation::PersonalStash).set(25, 1);
     hero.socketed.set(9, 2);
-    ImportSummaryDialog character("Runa.d2s", SaveFileReading{hero, {}}, runes, "KALIYA");
-    sheet.add(character, "Import from Save: character");
+    AccountList accounts;
+    Account& account = *accounts.addAccount("Main", "USEast", "KALIYA", 24, 0, 1);
+    ImportSummaryDialog character("Runa.d2s", SaveFileReading{hero, {}}, runes, account, "KALIYA");
+    sheet.add(character, "Import from Save: character, added");
+    accounts.addCharacter(account, "Mortis", 75, 4, 2);
+    accounts.addCharacter(account, "RUNA", 30, 7, 1);
+    ImportSummaryDialog known("Runa.d2s", SaveFileReading{hero, {}}, runes, account, "KALIYA");
+    sheet.add(known, "Import from Save: character, updated");
 
     SaveFileSummary stash;
     stash.kind = SaveFileKind::SharedStash;
@@ -108,14 +114,14 @@ void addImportSummaries(GallerySheet& sheet, const RuneTable& runes) {
     stash.looseAt(RuneLocation::SharedStash).set(1, 99);
     stash.looseAt(RuneLocation::SharedStash).set(30, 2);
     ImportSummaryDialog shared("SharedStashHardCoreV2.d2i", SaveFileReading{stash, {}}, runes,
-                               "KALIYA");
+                               account, "KALIYA");
     sheet.add(shared, "Import from Save: shared stash, add");
     shared.setStashImport(StashImport::Replace);
     sheet.add(shared, "Import from Save: shared stash, replace");
 
     ImportSummaryDialog refused("Notes.d2s",
                                 SaveFileReading{std::nullopt, "it is not a save file of the game"},
-                                runes, "KALIYA");
+                                runes, account, "KALIYA");
     sheet.add(refused, "Import from Save: a file that cannot be read");
 }
 

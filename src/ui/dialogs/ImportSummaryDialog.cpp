@@ -73,7 +73,19 @@ QString socketedLine(const SaveFileSummary& summary, const RuneTable& runes) {
                           : QStringLiteral("\nIN SOCKETS, NOT COUNTED: %1\n").arg(held.join(", "));
 }
 
-QString characterSummary(const SaveFileSummary& character, const RuneTable& runes) {
+// "OK UPDATES RUNA (SLOT 1)" or "OK ADDS RUNA IN SLOT 3", the way the import itself decides.
+QString slotLine(const Account& account, const SaveFileSummary& character) {
+    const auto target = savefile::importTarget(account, character);
+    if (!target) return {};
+    const QString name = fromLocalBytes(character.name).toUpper();
+    return (target->updates ? QStringLiteral("OK UPDATES %1 (SLOT %2)\n")
+                            : QStringLiteral("OK ADDS %1 IN SLOT %2\n"))
+        .arg(name)
+        .arg(target->slot + 1);
+}
+
+QString characterSummary(const SaveFileSummary& character, const RuneTable& runes,
+                         const Account& account) {
     const QString className =
         isCharacterClass(character.characterClass)
             ? QLatin1String(
@@ -84,10 +96,11 @@ QString characterSummary(const SaveFileSummary& character, const RuneTable& rune
     if (character.hardcore && character.expansion) typeText += QStringLiteral(" EXPANSION");
     return QStringLiteral(
                "%1\nLEVEL %2 %3, %4 CHARACTER\n\nLOOSE RUNES:\n%5%6\n"
-               "OK MAKES THESE LOOSE RUNES HIS RUNE COUNTS.")
+               "%7OK MAKES THESE LOOSE RUNES HIS RUNE COUNTS.")
         .arg(fromLocalBytes(character.name))
         .arg(character.level)
-        .arg(className, typeText, runeLines(character, runes), socketedLine(character, runes));
+        .arg(className, typeText, runeLines(character, runes), socketedLine(character, runes),
+             slotLine(account, character));
 }
 
 QString stashSummary(const SaveFileSummary& stash, const RuneTable& runes) {
@@ -100,8 +113,8 @@ QString stashSummary(const SaveFileSummary& stash, const RuneTable& runes) {
 
 ImportSummaryDialog::ImportSummaryDialog(const std::filesystem::path& file,
                                          const savefile::SaveFileReading& reading,
-                                         const RuneTable& runes, const QString& targetName,
-                                         QWidget* parent)
+                                         const RuneTable& runes, const Account& account,
+                                         const QString& targetName, QWidget* parent)
     : SkinnedDialog(kTitle, kWhite, parent), summary_(new QLabel(this)) {
     summary_->setObjectName(QStringLiteral("summary"));
     // Plain text: names from the file are shown as they are, never read as markup.
@@ -122,7 +135,7 @@ ImportSummaryDialog::ImportSummaryDialog(const std::filesystem::path& file,
                               Qt::Key_R, StashImport::Replace);
         setStashImport(StashImport::Add);
     } else {
-        summary_->setText(characterSummary(*reading.summary, runes));
+        summary_->setText(characterSummary(*reading.summary, runes, account));
     }
     addButtons(reading.ok() ? Buttons::CancelThenOk : Buttons::Ok);
     okButton().setFocus();

@@ -15,7 +15,8 @@ class LabelButton;
 class RuneTable;
 
 // What a save file holds, shown before anything is taken from it: a character's name, class,
-// level and type with his runes, loose (by place) and socketed; a shared stash's runes with the
+// level and type with his runes, loose (by place) and socketed, and the account's slot OK puts him
+// in (his own or a free one); a shared stash's runes with the
 // choice to add them to the selected character's counts or to replace those. A file that could not
 // be read shows why, with OK alone. Cancel, Escape and the close box take nothing.
 class ImportSummaryDialog : public SkinnedDialog {
@@ -23,9 +24,10 @@ class ImportSummaryDialog : public SkinnedDialog {
   public:
     static inline const QString kTitle = QStringLiteral("Import from Save");
 
-    // targetName names the character a stash's runes go to.
+    // account is the one a character goes into; targetName names the character a stash's runes
+    // go to.
     ImportSummaryDialog(const std::filesystem::path& file, const savefile::SaveFileReading& reading,
-                        const RuneTable& runes, const QString& targetName,
+                        const RuneTable& runes, const Account& account, const QString& targetName,
                         QWidget* parent = nullptr);
 
     savefile::StashImport stashImport() const { return stashImport_; }

@@ -311,7 +311,7 @@ void SelectCharacterDialog::importFromSave() {
     Character* selected = isSlot(selectedSlot_) && shownAccount_->characters[selectedSlot_].inUse
                               ? &shownAccount_->characters[selectedSlot_]
                               : nullptr;
-    ImportSummaryDialog summary(file, reading, runes_,
+    ImportSummaryDialog summary(file, reading, runes_, *shownAccount_,
                                 selected ? fromLocalBytes(selected->name) : QString(), this);
     if (dialogs_.runDialog(summary) != QDialog::Accepted || !reading.ok()) return;
 

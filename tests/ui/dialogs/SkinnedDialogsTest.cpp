@@ -61,7 +61,7 @@ class SkinnedDialogsTest : public ::testing::Test {
                  stash.kind = savefile::SaveFileKind::SharedStash;
                  stash.looseAt(savefile::RuneLocation::SharedStash).set(33, 99);
                  return new ImportSummaryDialog("SharedStashSoftCoreV2.d2i", {stash, {}}, runes,
-                                                QStringLiteral("KALIYA"));
+                                                *accounts.head(), QStringLiteral("KALIYA"));
              })},
             {"Confirmation", make([] { return new ConfirmationDialog; })},
             {"Update", make([] { return new UpdateDialog; })},
