@@ -97,9 +97,12 @@ QString cubeHeading(const OneRuneAwayGroup& group, const RuneTable& table) {
     return text;
 }
 
-QString completesText(int count) {
-    return count == 1 ? QStringLiteral("completes 1 runeword")
-                      : QStringLiteral("completes %1 runewords").arg(count);
+// "completes 3 runewords (holds 1)": the copies held are only named when there are some.
+QString completesText(int count, int held) {
+    QString text = count == 1 ? QStringLiteral("completes 1 runeword")
+                              : QStringLiteral("completes %1 runewords").arg(count);
+    if (held > 0) text += QStringLiteral(" (holds %1)").arg(held);
+    return text;
 }
 
 QString cubeUsesText(int count) {
@@ -375,7 +378,7 @@ void RunePlannerDialog::fillPlanLists() {
         PlannerRow row;
         row.kind = PlannerRow::Kind::Rune;
         row.text = runeName(runeTable_, rune.rune);
-        row.secondText = completesText(rune.completes);
+        row.secondText = completesText(rune.completes, rune.held);
         row.rune = rune.rune;
         hunt.push_back(std::move(row));
     }
