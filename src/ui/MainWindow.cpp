@@ -26,6 +26,7 @@
 #include "ui/MainWindowLayout.h"
 #include "ui/RunewordListBox.h"
 #include "ui/RunewordListModel.h"
+#include "ui/RunewordRowMenu.h"
 #include "ui/RunewordView.h"
 #include "ui/UpdateFlow.h"
 #include "ui/dialogs/AboutDialog.h"
@@ -44,7 +45,6 @@
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinFont.h"
 #include "ui/skin/SkinImageLoader.h"
-#include "ui/skin/SkinStyleSheets.h"
 #include "ui/skin/SkinTextSizes.h"
 
 namespace sockwright {
@@ -152,14 +152,7 @@ void MainWindow::createControls() {
     update_->setEnabled(false);
 
     windowMenu_ = new QMenu(this);
-    rowMenu_ = new QMenu(this);
-    rowMenu_->setStyleSheet(styleSheet::listMenu());
-    // After the style sheet, which would otherwise give the menu the program's default font.
-    rowMenu_->setFont(skinFont(textSize::kListRow));
-    whoCanMakeEntry_ = rowMenu_->addAction(QStringLiteral("Who can make this?"));
-    whoCanMakeEntry_->setObjectName(QStringLiteral("whoCanMakeEntry"));
-    goalEntry_ = rowMenu_->addAction(QStringLiteral("Pin as goal"));
-    goalEntry_->setObjectName(QStringLiteral("goalEntry"));
+    rowMenu_ = new RunewordRowMenu(this);
 }
 
 void MainWindow::placeControls() {
@@ -220,10 +213,10 @@ void MainWindow::connectCommands() {
     connect(updateFlow_, &UpdateFlow::runewordsUnloadable, this,
             [this] { done(QDialog::Rejected); });
     connect(plan_, &QAbstractButton::clicked, this, [this] { openPlanner(); });
-    connect(whoCanMakeEntry_, &QAction::triggered, this, [this] {
+    connect(&rowMenu_->whoCanMakeEntry(), &QAction::triggered, this, [this] {
         if (const Runeword* runeword = list_->selectedRuneword()) openPlanner(runeword);
     });
-    connect(goalEntry_, &QAction::triggered, this, &MainWindow::togglePinSelected);
+    connect(&rowMenu_->goalEntry(), &QAction::triggered, this, &MainWindow::togglePinSelected);
     connect(runeword_, &RunewordView::runeDetailsRequested, this, &MainWindow::showRuneDetails);
 }
 
@@ -502,8 +495,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
             const std::vector<std::string>& goals = state_.accounts.currentCharacterRecord().goals;
             pinned = std::find(goals.begin(), goals.end(), runeword->name) != goals.end();
         }
-        goalEntry_->setText(pinned ? QStringLiteral("Unpin goal") : QStringLiteral("Pin as goal"));
-        goalEntry_->setEnabled(current);
+        rowMenu_->showGoal(pinned, current);
         rowMenu_->popup(list_->viewport()->mapToGlobal(rowPoint));
         return;
     }

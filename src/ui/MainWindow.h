@@ -18,6 +18,7 @@ class ImageButton;
 class LabelButton;
 class RunewordListBox;
 class RunewordListModel;
+class RunewordRowMenu;
 class RunewordView;
 class UpdateFlow;
 
@@ -94,7 +95,7 @@ class MainWindow : public QDialog {
     // "runewordList", "up", "down", the runeword view "runeword" with its parts (see RunewordView),
     // "selectEquipment", "selectRunes", "selectCharacter", "plan", "ok", "contactLine",
     // "characterLine", "update"; the window menu's entry is the action "aboutMenuEntry", and the
-    // entry a right click on a runeword row offers is "whoCanMakeEntry".
+    // entries a right click on a runeword row offers are named in RunewordRowMenu.
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -142,9 +143,7 @@ class MainWindow : public QDialog {
     RunewordListModel* model_ = nullptr;
     QMenu* windowMenu_ = nullptr;
     QAction* aboutMenuEntry_ = nullptr;
-    QMenu* rowMenu_ = nullptr;
-    QAction* whoCanMakeEntry_ = nullptr;
-    QAction* goalEntry_ = nullptr;
+    RunewordRowMenu* rowMenu_ = nullptr;
 };
 
 }  // namespace sockwright

@@ -22,6 +22,7 @@
 #include "model/RuneSet.h"
 #include "model/RuneTable.h"
 #include "ui/MainWindowLayout.h"
+#include "ui/RunewordRowMenu.h"
 #include "ui/skin/BuiltInImages.h"
 #include "ui/skin/ButtonFaces.h"
 #include "ui/skin/CharacterCard.h"
@@ -281,6 +282,28 @@ void addControls(GallerySheet& sheet, const QDir& runtime) {
     for (int state = 0; state < buttons.size(); ++state) sheet.add(*buttons[state], states[state]);
 }
 
+// The main list's right-click menu as it opens, then with the pointer on its first entry.
+void addRunewordRowMenu(GallerySheet& sheet) {
+    sheet.heading(
+        "Runeword row menu (right click on the main list): not pinned, pinned, no character");
+    RunewordRowMenu menu;
+    const struct {
+        bool pinned;
+        bool hasCharacter;
+        const char* caption;
+    } states[] = {{false, true, "Pin as goal, pointer on the first entry"},
+                  {true, true, "Unpin goal"},
+                  {false, false, "no current character"}};
+    for (const auto& state : states) {
+        menu.showGoal(state.pinned, state.hasCharacter);
+        menu.popup(QPoint(0, 0));
+        menu.setActiveAction(state.pinned || !state.hasCharacter ? nullptr
+                                                                 : &menu.whoCanMakeEntry());
+        sheet.add(menu, state.caption);
+        menu.hide();
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -304,6 +327,7 @@ int main(int argc, char** argv) {
     addAccountDialogs(sheet, runtime);
     addPlannerDialogs(sheet, runtime);
     addFocusAndElision(sheet, runtime);
+    addRunewordRowMenu(sheet);
 
     if (!sheet.finished().save(output, "PNG")) {
         std::fprintf(stderr, "gallery: cannot write %s\n", qPrintable(output));

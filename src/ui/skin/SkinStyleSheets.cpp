@@ -16,8 +16,10 @@ QString listMenu() {
     return QStringLiteral(
                "QMenu { background: %1; color: %2; border: 1px solid %3; }"
                "QMenu::item { padding: 3px 12px; }"
-               "QMenu::item:selected { background: %3; color: %4; }")
-        .arg(colour(kBlack), colour(kListSelectedText), colour(kOlive), colour(kWhite));
+               "QMenu::item:selected { background: %3; color: %4; }"
+               "QMenu::item:disabled { color: %5; }")
+        .arg(colour(kBlack), colour(kListSelectedText), colour(kOlive), colour(kWhite),
+             colour(kGrey));
 }
 
 QString lineEdit() {

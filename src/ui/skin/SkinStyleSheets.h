@@ -12,7 +12,7 @@ QString colour(const QColor& value);
 // A plain black ground.
 QString blackGround();
 // A list's context menu: list text on black in an olive frame, the entry under the pointer white
-// on olive.
+// on olive, an entry that cannot be chosen grey.
 QString listMenu();
 // A one-line edit field: white text and caret on black in an olive frame, selected text white on
 // olive.
