@@ -36,8 +36,7 @@ void addHidden(QCommandLineParser& parser, const char* name, bool takesValue) {
 // The launcher changes to the user's data folder before the program starts and tells it where it
 // was started in SOCKWRIGHT_START_FOLDER; run directly, the current folder is that folder.
 std::filesystem::path startFolder() {
-    const std::filesystem::path told =
-        toLocalBytes(qEnvironmentVariable("SOCKWRIGHT_START_FOLDER"));
+    std::filesystem::path told = toLocalBytes(qEnvironmentVariable("SOCKWRIGHT_START_FOLDER"));
     if (told.is_absolute()) return told;
     std::error_code ignored;
     return std::filesystem::current_path(ignored);
