@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 #include "model/Rune.h"
 #include "model/RuneSet.h"
@@ -15,6 +16,13 @@ class RuneTable {
     const Rune* find(int number) const {
         if (!isRuneNumber(number) || !slots_[number - 1]) return nullptr;
         return &*slots_[number - 1];
+    }
+    // The rune's name; "#n" for an empty slot, so a line naming the rune still says which.
+    std::string nameOf(int number) const {
+        if (const Rune* rune = find(number)) return rune->name;
+        std::string shown = "#";
+        shown += std::to_string(number);
+        return shown;
     }
     void set(int number, Rune rune) {
         if (isRuneNumber(number)) slots_[number - 1] = std::move(rune);

@@ -5,12 +5,6 @@
 namespace sockwright::savefile {
 namespace {
 
-std::string runeName(const RuneTable& runes, int number) {
-    const Rune* rune = runes.find(number);
-    // A rune file with fewer lines leaves slots empty; the line still names the rune.
-    return rune != nullptr ? rune->name : "#" + std::to_string(number);
-}
-
 std::string className(int characterClass) {
     return isCharacterClass(characterClass)
                ? kCharacterClassNames[static_cast<std::size_t>(characterClass)]
@@ -35,7 +29,7 @@ std::string runeListing(const std::string& shownPath, const SaveFileReading& rea
         const int looseCount = loose.count(rune);
         const int socketed = summary.socketed.count(rune);
         if (looseCount == 0 && socketed == 0) continue;
-        text += "rune " + runeName(runes, rune) + " loose " + std::to_string(looseCount) +
+        text += "rune " + runes.nameOf(rune) + " loose " + std::to_string(looseCount) +
                 " socketed " + std::to_string(socketed) + "\n";
     }
     return text;

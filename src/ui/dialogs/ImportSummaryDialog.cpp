@@ -30,9 +30,7 @@ constexpr int kChoiceHeight = 20;
 constexpr int kSummaryWidthUnits = 240;
 
 QString runeName(const RuneTable& runes, int number) {
-    const Rune* rune = runes.find(number);
-    return rune != nullptr ? fromLocalBytes(rune->name).toUpper()
-                           : QStringLiteral("#%1").arg(number);
+    return fromLocalBytes(runes.nameOf(number)).toUpper();
 }
 
 // "RAL 3 (INVENTORY 1, STASH 2)" for each rune held in these counts, one a line.

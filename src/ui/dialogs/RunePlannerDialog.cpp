@@ -62,8 +62,7 @@ constexpr int kRunesColumn = 150;
 constexpr int kCountColumn = 60;
 
 QString runeName(const RuneTable& table, int number) {
-    const Rune* rune = table.find(number);
-    return rune != nullptr ? fromLocalBytes(rune->name) : QStringLiteral("?");
+    return fromLocalBytes(table.nameOf(number));
 }
 
 PlannerRow runewordRow(const Runeword& runeword, const RuneTable& table, int indent = 0) {
