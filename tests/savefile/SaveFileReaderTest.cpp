@@ -3,8 +3,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "savefile/BitReader.h"
-#include "savefile/ItemCodes.h"
 #include "savefile/SaveFileBytes.h"
 #include "savefile/SaveFileError.h"
 #include "savefile/SaveFileReader.h"
@@ -17,38 +15,6 @@ namespace {
 using testing::TestCharacter;
 using testing::TestItem;
 using testing::TestProperty;
-
-std::string bitsToBytes(const std::string& bits) {
-    std::string bytes((bits.size() + 7) / 8, '\0');
-    for (std::size_t i = 0; i < bits.size(); ++i) {
-        if (bits[i] == '1') bytes[i / 8] = static_cast<char>(bytes[i / 8] | 1 << (i % 8));
-    }
-    return bytes;
-}
-
-TEST(SaveFileBits, FieldsCrossByteBoundariesAndRuneCodesDecode) {
-    const std::string bytes("\xB4\x81\xFF", 3);
-    BitReader reader(bytes);
-    EXPECT_EQ(reader.read(3), 0b100u);
-    EXPECT_EQ(reader.read(7), 0b0110110u);  // five bits of the first byte, two of the second
-    reader.align();
-    EXPECT_EQ(reader.read(8), 0xFFu);
-    EXPECT_THROW(reader.read(1), SaveFileError);
-
-    // The packed codes of runes as the game saves them, trailing space included.
-    const std::pair<const char*, const char*> runes[] = {
-        {"r01", "1110011111011111110010"},  {"r02", "111001111101100110010"},
-        {"r03", "1110011111011110110110"},  {"r04", "11100111110111111101010"},
-        {"r05", "11100111110110001011010"}, {"r06", "1110011111011110111110"},
-        {"r07", "11100111110110111110"},    {"r08", "111001111101100010010"},
-        {"r09", "11100111110110111010"},    {"r33", "111001101101110110110"}};
-    for (const auto& [code, bits] : runes) {
-        const std::string codeBytes = bitsToBytes(bits);
-        BitReader codeReader(codeBytes);
-        EXPECT_EQ(readItemCode(codeReader), code);
-        EXPECT_EQ(codeReader.bitPosition(), std::string(bits).size());
-    }
-}
 
 // Each rune number as often as it is counted.
 std::vector<int> held(const RuneCounts& counts) {

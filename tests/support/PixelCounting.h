@@ -41,20 +41,4 @@ inline int countColour(const QImage& image, const QColor& colour, QRect area = {
         image, [&](QRgb p) { return p == colour.rgb(); }, area);
 }
 
-inline bool isInk(QRgb pixel) {
-    return qAlpha(pixel) == 255 && (pixel & 0xFFFFFF) != 0;
-}
-
-// Runs of pixel rows holding ink inside an area: one per line of capitals.
-inline int inkBands(const QImage& image, QRect area) {
-    int bands = 0;
-    bool inBand = false;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const bool ink = countPixels(image, isInk, QRect(area.left(), y, area.width(), 1)) > 0;
-        bands += ink && !inBand ? 1 : 0;
-        inBand = ink;
-    }
-    return bands;
-}
-
 }  // namespace sockwright::testing

@@ -130,20 +130,6 @@ TEST(FontReminder, NoIsRememberedAfterARestartAndYesAsksAgain) {
     EXPECT_FALSE(remindedAtStart(true));
 }
 
-// The thanks box is the one of the About button; the version box is a plain dialog whose lines
-// are whole and whose default button is OK.
-TEST(AboutBoxes, ShowTheirTextsWholeAndEnterClosesTheVersionBox) {
-    EXPECT_EQ(AboutTextDialog().textLabel().text(), textOf(TextThanks));
-    AboutDialog versionBox;
-    for (const QLabel* label : versionBox.findChildren<QLabel*>()) {
-        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
-            << "cut: " << label->text().toStdString();
-    }
-    versionBox.show();
-    QTest::keyClick(&versionBox, Qt::Key_Return);
-    EXPECT_FALSE(versionBox.isVisible());
-}
-
 // A new current account with Ber and Jah under ALL is what the next start shows, or not.
 TEST(MainWindowClose, OkEnterAndTheCloseBoxSaveWhatTheNextStartShowsAndEscapeDoesNot) {
     const struct {
@@ -198,44 +184,6 @@ TEST(MainWindowClose, OkEnterAndTheCloseBoxSaveWhatTheNextStartShowsAndEscapeDoe
                       4);
         }
     }
-}
-
-// Every shipped runeword, walked through the window: each text it shows is whole, or elided with
-// the whole text as the tooltip where it stands.
-TEST_F(MainWindowTest, EveryShownTextIsWholeOrElidedWithItsWholeTextAsTheToolTip) {
-    const auto offered = [](QWidget& widget, QPoint at) {
-        QToolTip::showText(widget.mapToGlobal(at), QStringLiteral("-"), &widget);
-        QHelpEvent hover(QEvent::ToolTip, at, widget.mapToGlobal(at));
-        QApplication::sendEvent(&widget, &hover);
-        return QToolTip::text();
-    };
-    window.state().accounts.currentAccount()->name = std::string(40, 'A');
-    window.updateCharacterLine();
-    EXPECT_TRUE(label("characterLine").fittedText().isElided());
-    EXPECT_EQ(offered(label("characterLine"), {5, 5}), characterLine());
-    for (const char* name : {"heading1", "heading2", "heading3", "heading4", "contactLine"})
-        EXPECT_FALSE(label(name).fittedText().isElided()) << name;
-
-    ASSERT_EQ(model().rowCount(), static_cast<int>(window.state().runewords->size()));
-    const QFontMetrics metrics(skinFont(textSize::kListRow));
-    int cutCells = 0;
-    for (int row = 0; row < model().rowCount(); ++row) {
-        list().selectRow(row);
-        window.showSelectedRuneword();
-        const QModelIndex index = model().index(row, 0);
-        list().scrollTo(index);
-        for (int column = 0; column < RunewordListModel::kColumnCount; ++column) {
-            const QString text = index.data(RunewordListModel::columnRole(column)).toString();
-            const QRect box = RunewordListDelegate::textBox(list().visualRect(index), column);
-            if (metrics.horizontalAdvance(text) <= box.width()) continue;
-            ++cutCells;
-            EXPECT_EQ(offered(*list().viewport(), box.center()), text) << row << " " << column;
-        }
-        // Property lines too wide go on below: every shipped runeword's fit the panel whole.
-        EXPECT_FALSE(detailsPanel().isCut()) << row;
-        EXPECT_FALSE(label("levelBadge").fittedText().isElided()) << row;
-    }
-    EXPECT_GT(cutCells, 0) << "the walk met no text too wide";
 }
 
 }  // namespace

@@ -77,24 +77,5 @@ TEST_F(PlannerCommandTest, RightClickOnARowOpensThePlannerOnItsRuneword) {
     EXPECT_EQ(list().selectedRow(), 2);
 }
 
-// The row menu pins the runeword as the current character's goal; what the planner pins or
-// unpins is kept however it closes.
-TEST_F(PlannerCommandTest, GoalsPinnedFromTheRowMenuOrThePlannerStayWithTheCharacter) {
-    list().selectRow(2);
-    const std::string name = list().selectedRuneword()->name;
-    findControl<QAction>(window, "goalEntry").trigger();
-    Character& character = window.state().accounts.currentCharacterRecord();
-    EXPECT_EQ(character.goals, std::vector<std::string>{name});
-
-    dialogs.answer = [](QDialog& dialog) {
-        auto& planner = dynamic_cast<RunePlannerDialog&>(dialog);
-        planner.showRuneword(*planner.findChild<PlannerList*>("goals")->rowAt(0)->runeword);
-        planner.togglePinShown();
-        return int(QDialog::Rejected);
-    };
-    QTest::mouseClick(&button("plan"), Qt::LeftButton);
-    EXPECT_TRUE(character.goals.empty());
-}
-
 }  // namespace
 }  // namespace sockwright

@@ -46,15 +46,12 @@ class RecordingDialogService : public DialogService {
         return answerYes;
     }
     void openLink(const QString& link) override { links.push_back(link); }
-    QString chooseOpenFile(QWidget*, const QString&, const QString& folder,
-                           const QString& filter) override {
-        chooserFolders.push_back(folder);
-        chooserFilters.push_back(filter);
-        return chosenFile;
+    // A cancelled file chooser.
+    QString chooseOpenFile(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
     }
-    void showRuneDetails(QWidget*, const Rune& rune, const QPixmap* image) override {
+    void showRuneDetails(QWidget*, const Rune& rune, const QPixmap*) override {
         runeDetails.push_back(rune.number);
-        runeDetailImages.push_back(image);
     }
 
     // Each dialog takes the first queued answer; once none is queued, `answer`; unset, every
@@ -62,7 +59,6 @@ class RecordingDialogService : public DialogService {
     std::deque<Answer> answers;
     Answer answer;
     bool answerYes = true;
-    QString chosenFile;  // what the file chooser gives; empty is a cancelled chooser
 
     std::vector<std::string> dialogs;  // class names, in order
     QStringList titles;                // of the same dialogs
@@ -70,10 +66,7 @@ class RecordingDialogService : public DialogService {
     QStringList messages;
     QStringList questions;
     QStringList links;
-    QStringList chooserFolders;
-    QStringList chooserFilters;
     std::vector<int> runeDetails;
-    std::vector<const QPixmap*> runeDetailImages;
 };
 
 }  // namespace sockwright::testing

@@ -64,26 +64,6 @@ TEST_F(RunewordListTest, EverySelectionIsShownAndAnEmptyListShowsNothing) {
     EXPECT_TRUE(detailsPanel().text().isEmpty());
 }
 
-TEST_F(RunewordListTest, RepeatedRuneFillsTwoSlotsAndOnlyRealRunesOpenDetails) {
-    useRunewords({makeRuneword("Twin", {8, 8}, 19)});
-    EXPECT_EQ(model().index(0, 0).data(RunewordListModel::RuneCountRole).toString(),
-              QStringLiteral("2"));
-    window.moveDown();
-    const QPixmap* ral = window.images().runes.highlightedOf(8);
-    ASSERT_NE(ral, nullptr) << "the build's rune pictures are missing";
-    for (int slot = 0; slot < 6; ++slot) {
-        SCOPED_TRACE(slot);
-        EXPECT_EQ(runeSlot(slot + 1).runeNumber(), slot < 2 ? 8 : 0);
-        EXPECT_EQ(runeSlot(slot + 1).currentImage().cacheKey(),
-                  slot < 2 ? ral->cacheKey() : QPixmap().cacheKey());
-        QTest::mouseClick(&runeSlot(slot + 1), slot % 2 == 0 ? Qt::RightButton : Qt::LeftButton);
-    }
-    window.showRuneDetails(0);
-    window.showRuneDetails(34);  // one past the last rune
-    EXPECT_EQ(dialogs.runeDetails, (std::vector<int>{8, 8}));
-    EXPECT_EQ(dialogs.runeDetailImages, (std::vector<const QPixmap*>{ral, ral}));
-}
-
 TEST_F(RunewordListTest, ReplacedListLivesUntilTheListIsRefilled) {
     useRunewords({makeRuneword("Old", {1})});
     const std::weak_ptr<const RunewordList> old = window.state().runewords;

@@ -105,45 +105,6 @@ TEST_F(UpdateFlowTest, AFailedDownloadSaysSoOffersTheHomePageAndLoadsNothing) {
     EXPECT_EQ(reloaded.count(), 0);
 }
 
-// While the file comes in the window shows the wait cursor and neither mouse nor keyboard reach
-// it. However the window ends, the download ends with it, no box follows, the window takes input
-// again, and runewords.txt stays as it was with no temporary file beside it.
-TEST_F(UpdateFlowTest, TheWindowIsBusyDuringADownloadAndEndingTheWindowDropsIt) {
-    const std::string file = runewordFile();
-    QSignalSpy clicked(button, &QPushButton::clicked);
-    const std::function<void()> endings[] = {
-        [this] { window.accept(); }, [this] { window.reject(); }, [this] { window.close(); }};
-    for (const auto& end : endings) {
-        const LoopbackServer server(
-            {{{kHeader + file.substr(0, 1000)}, ScriptedReply::Ending::Hold}});
-        flow.setServer(at(server));
-        window.show();
-        flow.versionsFound(kNewerRunewords);
-        flow.run();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return server.requests().size() == 1; }));
-        QTest::qWait(50);
-        ASSERT_TRUE(flow.downloading());
-        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-        QTest::mouseClick(button, Qt::LeftButton);
-        QTest::keyClicks(field, QStringLiteral("x"));
-        EXPECT_EQ(clicked.count(), 0);
-        EXPECT_TRUE(field->text().isEmpty());
-
-        end();
-        EXPECT_FALSE(flow.downloading());
-        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-        window.show();
-        QTest::mouseClick(button, Qt::LeftButton);
-        EXPECT_EQ(clicked.count(), 1);
-        clicked.clear();
-    }
-    QTest::qWait(50);
-    EXPECT_EQ(dialogs.confirmations, QStringList(3, textOf(TextNewRunewords)));
-    EXPECT_TRUE(runewordFile() == file);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("data"), {}), 3);
-}
-
 // Each check sends the same id, made once in the user's settings; with checking switched off
 // nothing is asked and no id is read or made.
 TEST_F(UpdateFlowTest, TheIdIsKeptAcrossChecksAndNothingHappensWhenChecksAreOff) {

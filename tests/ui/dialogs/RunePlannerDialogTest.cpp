@@ -137,71 +137,6 @@ TEST_F(RunePlannerDialogTest, SelectingARunewordShowsItsRunesLevelPropertiesAndW
     EXPECT_TRUE(dialog.isVisible()) << "Enter in a list is not OK";
 }
 
-TEST_F(RunePlannerDialogTest, FindListsMatchesAndLightsTheMatchedLines) {
-    RunePlannerDialog dialog(accounts, runewords, runes, images);
-    dialog.show();
-    auto& box = findControl<QLineEdit>(dialog, "find");
-    PlannerList& found = list(dialog, "found");
-    box.setFocus();
-    QTest::keyClicks(&box, "FCR");
-    ASSERT_GT(found.rowCount(), 0);
-
-    // Enter goes on to the first match, whose matched line is lit.
-    QTest::keyClick(&box, Qt::Key_Return);
-    EXPECT_EQ(dialog.focusWidget(), &found);
-    ASSERT_EQ(found.selectedRow(), 0);
-    const auto& panel = findControl<DetailTextButton>(dialog, "properties");
-    ASSERT_EQ(panel.highlightedLines(), found.rowAt(0)->highlightedLines);
-    EXPECT_TRUE(panel.lines()[panel.highlightedLines()[0]].contains("Faster Cast Rate"));
-
-    box.clear();
-    EXPECT_EQ(found.rowCount(), 0);
-    EXPECT_TRUE(dialog.isVisible());
-}
-
-TEST_F(RunePlannerDialogTest, ANewSearchLetsGoOfWhatTheLastFoundAndEveryEmptyResultSaysSo) {
-    RunePlannerDialog dialog(accounts, runewords, runes, images);
-    PlannerList& found = list(dialog, "found");
-    const auto& panel = findControl<DetailTextButton>(dialog, "properties");
-    dialog.find("fcr");
-    found.selectRow(0);
-    ASSERT_FALSE(panel.highlightedLines().empty());
-    dialog.find("fhr");
-    EXPECT_TRUE(panel.text().isEmpty());
-    EXPECT_TRUE(panel.highlightedLines().empty());
-    EXPECT_EQ(list(dialog, "whoCanMake").rowAt(0)->text, "SELECT A RUNEWORD");
-
-    list(dialog, "canMakeNow").selectRow(0);
-    ASSERT_FALSE(panel.text().isEmpty());
-    dialog.find("ias");
-    EXPECT_FALSE(panel.text().isEmpty()) << "a runeword of the plan stays";
-
-    for (const char* nothing : {"no such property", ",,,"}) {
-        dialog.find(nothing);
-        ASSERT_EQ(found.rowCount(), 1) << nothing;
-        EXPECT_EQ(found.rowAt(0)->kind, PlannerRow::Kind::Heading) << nothing;
-        EXPECT_EQ(found.rowAt(0)->text, "NOTHING FOUND") << nothing;
-    }
-}
-
-// Sanctuary is Ko Ko Mal: with one Ko it is a Ko away, with two he can make it.
-TEST_F(RunePlannerDialogTest, TheListsCountTheCopiesHeHolds) {
-    Character& main = accounts.currentCharacterRecord();
-    setRuneCount(main, 23, 1);
-    for (const int ko : {1, 2}) {
-        SCOPED_TRACE(ko);
-        setRuneCount(main, 18, ko);
-        RunePlannerDialog dialog(accounts, runewords, runes, images);
-        const PlannerList& oneAway = list(dialog, "oneRuneAway");
-        const int sanctuary = rowOf(oneAway, "Sanctuary");
-        EXPECT_EQ(sanctuary >= 0, ko == 1);
-        if (sanctuary > 0) {
-            EXPECT_TRUE(oneAway.rowAt(sanctuary - 1)->text.startsWith("Ko: 1 more"));
-        }
-        EXPECT_EQ(rowOf(list(dialog, "canMakeNow"), "Sanctuary") >= 0, ko == 2);
-    }
-}
-
 // Passion is Dol Ort Eld Lem: without Eld but with four El, three El make it in the cube.
 TEST_F(RunePlannerDialogTest, ACubeRunewordShowsItsPlanAndPinningItListsWhatItNeeds) {
     Character& main = accounts.currentCharacterRecord();
@@ -228,42 +163,6 @@ TEST_F(RunePlannerDialogTest, ACubeRunewordShowsItsPlanAndPinningItListsWhatItNe
     EXPECT_GE(rowOf(goals, QStringLiteral("3 El \u2192 Eld")), 0);
     QTest::mouseClick(&findControl<LabelButton>(dialog, "pinGoal"), Qt::LeftButton);
     EXPECT_TRUE(dialog.goals().empty()) << "a second click unpins";
-}
-
-TEST_F(RunePlannerDialogTest, ADoubleClickOrEnterOnACharacterChoosesHimAndEscapeChoosesNobody) {
-    for (const bool byKeyboard : {false, true}) {
-        SCOPED_TRACE(byKeyboard ? "Enter" : "double click");
-        RunePlannerDialog dialog(accounts, runewords, runes, images);
-        dialog.show();
-        dialog.openOn(runeword("Enigma"));  // Jah Ith Ber: only SHADE owns them all
-        PlannerList& who = list(dialog, "whoCanMake");
-        ASSERT_EQ(who.rowCount(), 1);
-        ASSERT_EQ(who.selectedRow(), 0) << "the keyboard waits on the characters";
-        if (byKeyboard) {
-            // Alt+W brings the keyboard back to the characters.
-            QApplication::setActiveWindow(&dialog);
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-            list(dialog, "canMakeNow").setFocus();
-            QTest::keyClick(&dialog, Qt::Key_W, Qt::AltModifier);
-            ASSERT_EQ(dialog.focusWidget(), &who);
-            QTest::keyClick(&who, Qt::Key_Return);
-        } else {
-            const QRect row = who.visualRect(who.model()->index(0, 0));
-            // A double click comes after the first click's press and release.
-            QTest::mouseClick(who.viewport(), Qt::LeftButton, {}, row.center());
-            QTest::mouseDClick(who.viewport(), Qt::LeftButton, {}, row.center());
-        }
-        EXPECT_EQ(dialog.result(), QDialog::Accepted);
-        ASSERT_TRUE(dialog.chosenCharacter().has_value());
-        EXPECT_EQ(*dialog.chosenCharacter(), (CharacterPlace{ladder, 0}));
-    }
-
-    RunePlannerDialog dialog(accounts, runewords, runes, images);
-    dialog.show();
-    dialog.openOn(runeword("Spirit"));
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_FALSE(dialog.chosenCharacter().has_value());
 }
 
 }  // namespace

@@ -125,45 +125,6 @@ TEST_F(SelectCharacterDialogTest, CommandsAskFirstAndChangeOnlyOnOk) {
     }
 }
 
-// The chosen file's summary comes first: Cancel takes nothing, OK takes a character into the
-// account and selects him, or a stash's runes into the selected character as the summary's choice
-// says; a file that cannot be read is named in the summary and changes nothing.
-TEST_F(SelectCharacterDialogTest, ImportTakesTheChosenFileAfterItsSummary) {
-    Account& account = this->account("A", 2);
-    open(account, 1);
-    TestCharacter hero;  // Runa
-    hero.items = {runeItem(4)};
-    folder.write("Runa.d2s", characterFile(hero));
-    folder.write("SharedStashSoftCoreV2.d2i",
-                 stashFile(99, {{0, {runeItem(10, 5)}}, {0, {}}, {0, {}}}));
-    folder.write("Broken.d2s", "not a save file");
-    const auto importFile = [&](const char* file, Answer answer) {
-        dialogs.chosenFile = QString::fromStdString((folder.path() / file).string());
-        dialogs.answers = {std::move(answer)};
-        press("importFromSave");
-    };
-    const auto before = account.characters;
-
-    importFile("Runa.d2s", pressCancel);
-    importFile("Broken.d2s", [](QDialog& summary) {
-        EXPECT_TRUE(findControl<QLabel>(summary, "summary")
-                        .text()
-                        .startsWith(QStringLiteral("Cannot read \"Broken.d2s\": ")));
-        return pressOk(summary);
-    });
-    EXPECT_EQ(account.characters, before);
-
-    importFile("Runa.d2s", pressOk);
-    EXPECT_EQ(shown(), "USEast: A c0 c1 [Runa]");
-    importFile("SharedStashSoftCoreV2.d2i", [](QDialog& summary) {
-        findControl<QAbstractButton>(summary, "replaceRunes").click();
-        return pressOk(summary);
-    });
-    RuneCounts stashRunes;
-    stashRunes.set(10, 1);
-    EXPECT_EQ(account.characters[2].runeCounts, stashRunes);
-}
-
 // Only a character can be chosen: a click or a double click on a free slot selects nothing.
 TEST_F(SelectCharacterDialogTest, AFreeSlotTakesNoClick) {
     open(account("A", 2), 1);
@@ -171,60 +132,6 @@ TEST_F(SelectCharacterDialogTest, AFreeSlotTakesNoClick) {
     QTest::mouseDClick(&dialog->card(5), Qt::LeftButton);
     EXPECT_EQ(shown(), "USEast: A c0 [c1]");
     EXPECT_EQ(dialog->selectedSlot(), 1);
-}
-
-// A card shows char/ + character + account + realm + .bmp in place of the class picture; a
-// renamed character falls back to its class picture and keeps its level, class and type. A new
-// character is a level 99 AMAZON with every selection.
-TEST_F(SelectCharacterDialogTest, CardsShowPortraitsAndNewCharactersAsLevel99ExpansionAmazons) {
-    writeBitmap(folder.path() / "char/c0MainUSEast.bmp", {64, 64}, Qt::magenta);
-    Account& main = account("Main", 2);
-    open(main, 0);
-    EXPECT_EQ(std::pair(picture(0), picture(1)), std::pair(QColor(Qt::magenta), classColour(4)));
-    dialogs.answers = {named("ALICIA")};
-    press("editCharacter");
-    const Character& edited = main.characters[0];
-    EXPECT_EQ(std::tuple(picture(0), edited.level, edited.characterClass, edited.characterType),
-              std::tuple(classColour(3), 10, 3, 0));
-    press("newCharacter");
-    const Character& added = main.characters[2];
-    EXPECT_EQ(std::tuple(picture(2), added.level, added.characterClass, added.equipment),
-              std::tuple(classColour(0), 99, 0, kAllEquipment));
-}
-
-// Each mnemonic of the Select Character and Character dialogs: Next and Prev wrap around the
-// accounts and select slot 0 of the account they show, but only OK's caller changes the current
-// account. An account name holding '&' takes no mnemonic from the buttons. In the Character
-// dialog, Alt+P steps back from the first class, AMAZON, to the last, WARLOCK.
-TEST_F(SelectCharacterDialogTest, MnemonicsReachTheirCommands) {
-    // The account shown first, its slot 1 selected, or -1 for the Character dialog; the key; the
-    // account and characters shown after it, or the character's class.
-    const std::tuple<int, Qt::Key, const char*> rows[] = {
-        {2, Qt::Key_X, "USEast: P [c0] c1"},     {0, Qt::Key_P, "USEast: R [c0] c1"},
-        {1, Qt::Key_N, "Europe: Q&N c0 c1 [Z]"}, {1, Qt::Key_E, "Europe: Q&N c0 [Z]"},
-        {1, Qt::Key_D, "Europe: Q&N [c0]"},      {-1, Qt::Key_P, "WARLOCK"},
-    };
-    for (const auto& [first, key, expected] : rows) {
-        SCOPED_TRACE(expected);
-        reset();
-        Account* const all[] = {&account("P", 2), &account("Q&N", 2, "Europe"), &account("R", 2)};
-        Account* const shownFirst = all[first < 0 ? 0 : first];
-        dialogs.answer = named("Z");
-        open(*shownFirst, 1);
-        CharacterDialog character;
-        QDialog& window = first < 0 ? static_cast<QDialog&>(character) : *dialog;
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        QTest::keyClick(&window, key, Qt::AltModifier);
-        const auto state = [&] {
-            return first < 0 ? findControl<QAbstractButton>(character, "classValue").text()
-                             : QString::fromStdString(shown());
-        };
-        // A mnemonic clicks its button by an animation, which ends a moment later.
-        EXPECT_TRUE(QTest::qWaitFor([&] { return state() == expected; })) << state().toStdString();
-        EXPECT_EQ(accounts.currentAccount(), shownFirst);
-    }
 }
 
 }  // namespace

@@ -92,26 +92,6 @@ TEST_F(SelectRunesDialogTest, ClicksChangeOnlyTheirOwnBitsOrChoice) {
     }
 }
 
-// Runes 21 to 33, missing from the rune file, show nothing and open nothing; their bits stay.
-TEST(SelectRunesDialogShortFileTest, EmptyRuneSlotsShowNothingAndKeepTheirBits) {
-    RuneTable table;
-    for (int n = 1; n <= 20; ++n) table.set(n, Rune{n});
-    SelectRunesDialog dialog(table, solidSkinImages());
-    const RuneSet start{{0, 0x400, 0x001}};  // runes 22 and 23
-    dialog.setRunes(start);
-    QSignalSpy details(&dialog, &SelectRunesDialog::runeDetailsRequested);
-    for (const int n : {21, 22, 23, 33}) {
-        EXPECT_TRUE(find(dialog, "rune", n).currentImage().isNull() &&
-                    find<LabelButton>(dialog, "runeLabel", n).text().isEmpty())
-            << n;
-        QTest::mouseClick(&find(dialog, "rune", n), Qt::RightButton);
-        QTest::mouseClick(&find(dialog, "rune", n), Qt::LeftButton);
-    }
-    EXPECT_TRUE(details.isEmpty() && dialog.runes() == start);
-    QTest::mouseClick(&find(dialog, "row2"), Qt::LeftButton);
-    EXPECT_EQ(dialog.runes().rows[2], kWholeRuneRow);
-}
-
 class SelectEquipmentDialogTest : public ::testing::Test {
   protected:
     RuneToggleButton& labelled(const QString& text) {
@@ -161,42 +141,6 @@ TEST_F(SelectEquipmentDialogTest, TypesFlipTheirBitAndGroupsSetOrClearTheirs) {
         greyed.sort();
         EXPECT_EQ(greyed, QString(grey).split(' ', Qt::SkipEmptyParts));
     }
-}
-
-// Name and number, level, then the bonuses as the details text lays them out. The name is taken
-// as it is: a '&' in it is no mnemonic, and a "%2" in it is not the number.
-TEST(RuneDetailsDialogTest, ShowsNameNumberLevelAndTheBonusesTakingTheNameLiterally) {
-    const RuneDetailsDialog dialog({8, 2, "&Ral%2", "a,b", "R", "S"}, nullptr);
-    QStringList shown;
-    for (const char* name : {"nameLabel", "levelLabel", "details"})
-        shown << findControl<QAbstractButton>(dialog, name).text().replace('\n', '/');
-    EXPECT_EQ(shown.join('|'), "&Ral%2 (8)|REQUIRED LEVEL: 2|Weapons/a/b//Armour/R//Shields/S");
-    EXPECT_TRUE(findControl<QAbstractButton>(dialog, "nameLabel").shortcut().isEmpty());
-}
-
-// Every control apart and every text whole. Every shipped rune fits one size of Rune Details,
-// which keeps the picture's room without a picture; a longer text of an edited rune file grows
-// it, and a long rune name widens the Select Runes grid.
-TEST(SelectionDialogsTest, LayoutKeepsEveryControlApartAndEveryTextWhole) {
-    RuneTable runes = shippedRunes();
-    const SkinImages images = solidSkinImages();
-    const QPixmap picture = solidPixmap({36, 36}, Qt::red);
-    const RuneDetailsDialog first(*runes.find(1), &picture);
-    EXPECT_TRUE(samePicture(findControl<ImageButton>(first, "image").image(), picture));
-    EXPECT_EQ(RuneDetailsDialog(*runes.find(1), nullptr).size(), first.size());
-    for (int n = 1; n <= kRuneCount; ++n) {
-        const RuneDetailsDialog dialog(*runes.find(n), &picture);
-        expectTidyLayout(dialog);
-        EXPECT_EQ(dialog.size(), first.size()) << n;
-    }
-    const RuneDetailsDialog grown(
-        {5, 15, "Eth", "+100% Enhanced Damage Against Every Monster In The Game,a,b,c,d", "e,f",
-         "g"},
-        &picture);
-    expectTidyLayout(grown);
-    EXPECT_TRUE(grown.width() > first.width() && grown.height() > first.height());
-    runes.set(13, Rune{13, 1, "Shaelmorgothrax"});
-    expectTidyLayout(SelectRunesDialog(runes, images));
 }
 
 }  // namespace

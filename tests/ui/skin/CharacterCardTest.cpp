@@ -35,54 +35,6 @@ class CharacterCardTest : public ::testing::Test {
     CharacterCard card{classImages};
 };
 
-TEST_F(CharacterCardTest, ClassPictureThenNameAndLevelThenTheTypeLineInItsColour) {
-    // Class, type, lines of text and the colour of the type line.
-    const std::tuple<int, std::int32_t, int, QColor> rows[] = {{5, kClassicCharacter, 2, {}},
-                                                               {5, kHardcoreCharacter, 3, kRed},
-                                                               {5, kExpansionCharacter, 3, kGreen},
-                                                               {7, 7, 2, {}}};
-    for (const auto& [characterClass, type, lines, typeColour] : rows) {
-        SCOPED_TRACE(type);
-        character.characterClass = characterClass;
-        character.characterType = type;
-        const QImage image = render(card);
-        // Drawn unscaled at (1, 1); a class outside the table has no picture.
-        EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0));
-        EXPECT_EQ(image.pixel(60, 50), (characterClass == 5 ? kClassColour : kBlack).rgb());
-        EXPECT_EQ(inkBands(image, kTextArea), lines);
-        EXPECT_EQ(countPixels(image, isInk, {75, 0, 165, 20}), 0) << "text starts 20 pixels down";
-        EXPECT_GT(countColour(image, kOlive, kTextArea) * countColour(image, kWhite, kTextArea), 0);
-        for (const QColor& colour : {kRed, kGreen})
-            EXPECT_EQ(countColour(image, colour, kTextArea) > 0, colour == typeColour);
-    }
-    // A free slot shows nothing but the frame of the selected card.
-    character.inUse = false;
-    card.selected = true;
-    const QImage framed = render(card);
-    EXPECT_EQ(countColour(framed, Qt::black, {3, 3, 234, 74}), 234 * 74);
-    EXPECT_EQ(countColour(framed, kOlive), 240 * 80 - 234 * 74);
-}
-
-// At its size hint a card holds every character it can show: the longest class at the highest
-// level with a type line and the tallest class picture, all clear of the selection frame.
-TEST_F(CharacterCardTest, SizeHintHoldsTheWidestLinesAndTheTallestPicture) {
-    classImages.images[2] = solidPixmap({60, 120}, kClassColour);
-    card.resize(card.sizeHint());
-    character.name = "A";
-    character.level = 99;
-    character.characterType = kHardcoreCharacter;
-    const int w = card.width();
-    const int h = card.height();
-    for (std::size_t c = 0; c < classImages.images.size(); ++c) {
-        SCOPED_TRACE(c);
-        character.characterClass = static_cast<int>(c);
-        const QImage image = render(card);
-        EXPECT_EQ(countPixels(image, isInk, {w - 3, 0, 3, h}) +
-                      countPixels(image, isInk, {0, h - 3, w, 3}),
-                  0);
-    }
-}
-
 TEST_F(CharacterCardTest, PortraitReplacesTheClassPictureAndNeverComesFromOutsideCharFolder) {
     const TempFolder folder;
     writeBitmap(folder.path() / "char/TAL RASHADEFAULTUSEast.bmp", {40, 30}, Qt::magenta);

@@ -27,25 +27,6 @@ const QPixmap& clearImage() {
     return image;
 }
 
-TEST(RuneToggleButtonTest, PictureAndLabelShowWhetherEveryBitIsSet) {
-    RuneToggleButton pair;
-    LabelButton label;
-    pair.setImages(setImage(), clearImage());
-    pair.setLabel(&label);
-    EXPECT_EQ(label.textColour(), kGrey) << "a label of a toggle without bits is grey";
-    pair.bind(0x6, ClickRule::FlipEachBit);
-    for (const std::uint32_t value : {0x0u, 0x2u, 0x4u, 0x6u, 0xFFu}) {
-        SCOPED_TRACE(value);
-        pair.setMask(value);
-        const bool all = (value & 0x6) == 0x6;
-        EXPECT_EQ(pair.isChecked(), all);
-        const QImage image = render(pair);
-        EXPECT_EQ(countColour(image, all ? Qt::red : Qt::blue, {1, 1, 20, 20}), 20 * 20);
-        EXPECT_EQ(countPixels(image, [](QRgb p) { return qAlpha(p) != 0; }), 20 * 20);
-        EXPECT_EQ(label.textColour(), all ? kWhite : kGrey);
-    }
-}
-
 TEST(RuneToggleButtonTest, ClicksChangeOnlyTheGroupsWordByEachRule) {
     RuneToggleButton pair;
     RuneToggleButton all;
@@ -64,29 +45,6 @@ TEST(RuneToggleButtonTest, ClicksChangeOnlyTheGroupsWordByEachRule) {
         EXPECT_EQ(all.isChecked(), (click.after & 0x7) == 0x7) << "every toggle follows the word";
     }
     EXPECT_EQ(changes.count(), 5);
-}
-
-TEST(RuneToggleButtonTest, RightPressAndUnboundClicksOnlyReport) {
-    RuneToggleButton rune;
-    MaskToggleGroup word;
-    word.add(&rune, 0x4, ClickRule::FlipEachBit);
-    QSignalSpy details(&rune, &RuneToggleButton::runeDetailsRequested);
-    QTest::mouseClick(&rune, Qt::RightButton);
-    EXPECT_EQ(details.count(), 0) << "no rune, no details";
-    rune.setRuneNumber(17);
-    QTest::mouseClick(&rune, Qt::RightButton);
-    ASSERT_EQ(details.count(), 1);
-    EXPECT_EQ(details.at(0).at(0).toInt(), 17);
-    EXPECT_EQ(word.mask(), 0u);
-
-    RuneToggleButton slot;
-    slot.resize(40, 40);
-    slot.setImages(QPixmap(), setImage());
-    QSignalSpy slotClicks(&slot, &RuneToggleButton::slotClicked);
-    QTest::mouseClick(&slot, Qt::LeftButton);
-    ASSERT_EQ(slotClicks.count(), 1);
-    EXPECT_EQ(slotClicks.at(0).at(0).value<RuneToggleButton*>(), &slot);
-    EXPECT_EQ(countColour(render(slot), Qt::red, {1, 1, 28, 28}), 28 * 28) << "its clear picture";
 }
 
 TEST(RuneToggleButtonTest, CountGesturesOnlyAskForAStepAndTwoOrMoreIsDrawn) {
