@@ -5,24 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QFontMetrics>
-#include <QHelpEvent>
-#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
-#include <QToolTip>
 #include <filesystem>
 #include <functional>
 
 #include "Texts.h"
 #include "model/CharacterRunes.h"
 #include "ui/ProgramStart.h"
-#include "ui/RunewordListDelegate.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/AboutTextDialog.h"
-#include "ui/skin/ElidedText.h"
 #include "ui/skin/SkinFont.h"
-#include "ui/skin/SkinTextSizes.h"
 
 namespace sockwright {
 namespace {

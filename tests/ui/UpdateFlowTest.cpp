@@ -1,12 +1,9 @@
 // The update flow as a user meets it: the check, the offer, the boxes the Update button opens
 // and what a download does, against a scripted server on loopback. The flow runs beside a plain
-// dialog with a button and a field that tell whether the window took input; one test runs it in
-// the main window, for what the window itself does.
+// dialog; one test runs it in the main window, for what the window itself does.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -63,8 +60,6 @@ class UpdateFlowTest : public ::testing::Test {
     ProgramState state;
     testing::RecordingDialogService dialogs;
     QDialog window;
-    QPushButton* button = new QPushButton(QStringLiteral("&Go"), &window);
-    QLineEdit* field = new QLineEdit(&window);
     UpdateFlow flow{state, dialogs, window};
 };
 
@@ -129,28 +124,6 @@ TEST_F(UpdateFlowTest, TheIdIsKeptAcrossChecksAndNothingHappensWhenChecksAreOff)
     quiet.startCheck();
     EXPECT_EQ(quiet.check(), nullptr);
     EXPECT_FALSE(std::filesystem::exists((userSettings.path() + "/off").toStdString()));
-}
-
-// The window owns the flow: destroying it while a server holds the connection of the check or
-// of a download ends them with it, and nothing reaches the window or the data afterwards.
-TEST_F(UpdateFlowTest, DestroyingTheWindowDuringAnExchangeIsHarmless) {
-    const std::string before = runewordFile();
-    for (const bool download : {false, true}) {
-        const LoopbackServer server({{{kHeader}, ScriptedReply::Ending::Hold}});
-        auto owner = std::make_unique<QDialog>();
-        auto* owned = new UpdateFlow(state, dialogs, *owner);
-        owned->setServer(at(server));
-        owned->versionsFound(kNewerRunewords);
-        download ? owned->run() : owned->startCheck();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return server.requests().size() == 1; }));
-        QTest::qWait(20);
-        owner.reset();
-        QTest::qWait(50);
-        EXPECT_EQ(server.connections(), 1);
-    }
-    EXPECT_EQ(dialogs.confirmations, QStringList{textOf(TextNewRunewords)});
-    EXPECT_TRUE(runewordFile() == before);
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 // The main window's part: its Update button appears with the offer, its list is refilled from

@@ -1,12 +1,11 @@
-// The update protocol without a socket: the bytes of each request, where an answer's body
-// begins, how a version body reads and compares, and which downloads may replace the file.
+// The update protocol without a socket: the bytes of each request, how a version body reads, and
+// which downloads may replace the file.
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <string>
 
 #include "support/ShippedData.h"
-#include "update/HttpAnswer.h"
 #include "update/RunewordFileCheck.h"
 #include "update/UpdateRequests.h"
 #include "update/VersionText.h"
@@ -40,15 +39,6 @@ TEST(VersionText, ReadsAsScanningThreeNumbersDoesAndKeepsWhatDidNotRead) {
         {"99999999999.-99999999999.0", {kMost, kLeast, 0}}};
     for (const auto& [body, expected] : cases)
         EXPECT_EQ(readVersionText(body, start), expected) << body;
-}
-
-TEST(VersionText, NewerMeansTheFirstDifferingNumberIsLargerAsASignedNumber) {
-    const VersionTriple mine{1, 1, 3};
-    EXPECT_TRUE(isNewer({1, 1, 4}, mine));
-    EXPECT_TRUE(isNewer({1, 2, 0}, mine));
-    EXPECT_FALSE(isNewer({1, 1, 3}, mine));
-    EXPECT_FALSE(isNewer({1, 0, 9}, mine));
-    EXPECT_FALSE(isNewer({-1, 9, 9}, {0, 0, 0}));
 }
 
 TEST(RunewordFileCheck, OnlyAWholeRunewordFileMayReplaceTheOldOne) {

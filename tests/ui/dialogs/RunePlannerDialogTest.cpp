@@ -2,8 +2,6 @@
 // the search box, the keyboard, and the character a double click chooses.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -35,7 +33,7 @@ class RunePlannerDialogTest : public ::testing::Test {
         stash.add(20);
         main->characters[0].runes = stash;
         followRuneBits(main->characters[0]);
-        ladder = accounts.addAccount("Ladder", "Europe", "SHADE", 86, 1, 1);
+        Account* ladder = accounts.addAccount("Ladder", "Europe", "SHADE", 86, 1, 1);
         ladder->characters[0].runes = runesUpTo(31);
         followRuneBits(ladder->characters[0]);
         accounts.setCurrent(main, 0);
@@ -51,16 +49,11 @@ class RunePlannerDialogTest : public ::testing::Test {
         }
         return -1;
     }
-    const Runeword& runeword(const char* name) const {
-        return *std::find_if(runewords->begin(), runewords->end(),
-                             [name](const Runeword& shown) { return shown.name == name; });
-    }
 
     const RuneTable runes = shippedRunes();
     const std::shared_ptr<const RunewordList> runewords = shippedRunewords(runes);
     const RuneImages images = solidSkinImages().runes;
     AccountList accounts;
-    Account* ladder = nullptr;
 };
 
 TEST_F(RunePlannerDialogTest, ListsTheCharactersPlanWithCubeLinesLitWhereTheRuneBelowIsOwned) {
@@ -135,34 +128,6 @@ TEST_F(RunePlannerDialogTest, SelectingARunewordShowsItsRunesLevelPropertiesAndW
     EXPECT_EQ(details[0][0].toInt(), shown.runes[0]);
     EXPECT_EQ(details[1][0].toInt(), hunt.rowAt(0)->rune);
     EXPECT_TRUE(dialog.isVisible()) << "Enter in a list is not OK";
-}
-
-// Passion is Dol Ort Eld Lem: without Eld but with four El, three El make it in the cube.
-TEST_F(RunePlannerDialogTest, ACubeRunewordShowsItsPlanAndPinningItListsWhatItNeeds) {
-    Character& main = accounts.currentCharacterRecord();
-    setRuneCount(main, 2, 0);
-    setRuneCount(main, 1, 4);
-    RunePlannerDialog dialog(accounts, runewords, runes, images);
-    PlannerList& cube = list(dialog, "canMakeWithCube");
-    const int passion = rowOf(cube, "Passion");
-    ASSERT_GE(passion, 0);
-    EXPECT_EQ(cube.rowAt(passion)->secondText, "1 cube use");
-    cube.selectRow(passion);
-    const PlannerList& plan = list(dialog, "cubePlan");
-    ASSERT_EQ(plan.rowCount(), 2);
-    EXPECT_EQ(plan.rowAt(0)->text, QStringLiteral("3 El \u2192 Eld"));
-
-    QTest::mouseClick(&findControl<LabelButton>(dialog, "pinGoal"), Qt::LeftButton);
-    EXPECT_EQ(dialog.goals(), std::vector<std::string>{"Passion"});
-    EXPECT_TRUE(main.goals.empty()) << "the record is the caller's to change";
-    const PlannerList& goals = list(dialog, "goals");
-    EXPECT_EQ(goals.rowAt(0)->text, "Passion");
-    const int eld = rowOf(goals, "Eld");
-    ASSERT_GE(eld, 0);
-    EXPECT_EQ(goals.rowAt(eld)->secondText, "1 needed, 1 lacking");
-    EXPECT_GE(rowOf(goals, QStringLiteral("3 El \u2192 Eld")), 0);
-    QTest::mouseClick(&findControl<LabelButton>(dialog, "pinGoal"), Qt::LeftButton);
-    EXPECT_TRUE(dialog.goals().empty()) << "a second click unpins";
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <memory>
@@ -8,13 +7,8 @@
 
 #include "Texts.h"
 #include "model/AccountList.h"
-#include "savefile/SaveFileWriter.h"
-#include "support/CurrentFolder.h"
-#include "support/PixelCounting.h"
 #include "support/ShippedData.h"
-#include "support/TempFolder.h"
 #include "ui/RecordingDialogService.h"
-#include "ui/dialogs/CharacterDialog.h"
 #include "ui/dialogs/SelectCharacterDialog.h"
 #include "ui/skin/CharacterCard.h"
 #include "ui/skin/LocalText.h"
@@ -35,12 +29,6 @@ Answer named(const QString& name) {
 
 class SelectCharacterDialogTest : public ::testing::Test {
   protected:
-    static QColor classColour(int c) { return QColor(10 + 20 * c, 0, 200); }
-    SelectCharacterDialogTest() {
-        for (std::size_t i = 0; i < classes.images.size(); ++i)
-            classes.images[i] = solidPixmap({64, 64}, classColour(static_cast<int>(i)));
-    }
-
     // Character i is "c<i>", of level 10 + i, class (i + 3) % 7 and type i % 3: for character 0
     // none of them is what a Character dialog starts with.
     Account& account(const std::string& name, int characters, const std::string& realm = "USEast") {
@@ -70,10 +58,7 @@ class SelectCharacterDialogTest : public ::testing::Test {
         }
         return text;
     }
-    QColor picture(int slot) const { return render(dialog->card(slot)).pixelColor(32, 32); }
 
-    TempFolder folder;
-    CurrentFolder current{folder.path()};
     AccountList accounts;
     RealmList realms{"USEast", "Europe"};
     RuneTable runes = shippedRunes();

@@ -2,13 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTest>
 #include <stdexcept>
 
 #include "support/FindControl.h"
 #include "ui/dialogs/DialogChecks.h"
-#include "ui/dialogs/RuneDetailsDialog.h"
 #include "ui/dialogs/SelectEquipmentDialog.h"
 #include "ui/dialogs/SelectRunesDialog.h"
 #include "ui/skin/SkinColours.h"

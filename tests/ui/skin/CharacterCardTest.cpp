@@ -5,7 +5,6 @@
 #include "support/PixelCounting.h"
 #include "support/TempFolder.h"
 #include "ui/skin/CharacterCard.h"
-#include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinImages.h"
 
 namespace sockwright {

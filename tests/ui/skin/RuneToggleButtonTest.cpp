@@ -5,27 +5,14 @@
 #include <QWheelEvent>
 
 #include "support/PixelCounting.h"
-#include "ui/skin/LabelButton.h"
 #include "ui/skin/MaskToggleGroup.h"
 #include "ui/skin/RuneToggleButton.h"
-#include "ui/skin/SkinColours.h"
 
 namespace sockwright {
 namespace {
 
 using namespace sockwright::testing;
 using ClickRule = RuneToggleButton::ClickRule;
-
-// The lit picture is larger than the plain one, whose size bounds the drawing. (Row buttons and
-// whole rows are driven through the Select Runes dialog's tests.)
-const QPixmap& setImage() {
-    static const QPixmap image = solidPixmap({28, 28}, Qt::red);
-    return image;
-}
-const QPixmap& clearImage() {
-    static const QPixmap image = solidPixmap({20, 20}, Qt::blue);
-    return image;
-}
 
 TEST(RuneToggleButtonTest, ClicksChangeOnlyTheGroupsWordByEachRule) {
     RuneToggleButton pair;
@@ -51,7 +38,7 @@ TEST(RuneToggleButtonTest, CountGesturesOnlyAskForAStepAndTwoOrMoreIsDrawn) {
     RuneToggleButton rune;
     MaskToggleGroup word;
     word.add(&rune, 0x4, ClickRule::FlipEachBit);
-    rune.setImages(setImage(), clearImage());
+    rune.setImages(solidPixmap({20, 20}, Qt::red), solidPixmap({20, 20}, Qt::blue));
     rune.resize(rune.sizeHint());
     QSignalSpy steps(&rune, &RuneToggleButton::countStepRequested);
     QTest::mouseClick(&rune, Qt::LeftButton, Qt::ShiftModifier);

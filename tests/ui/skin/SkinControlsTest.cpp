@@ -1,17 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDialog>
 #include <QFontMetrics>
-#include <QLineEdit>
 #include <QTest>
 
 #include "support/PixelCounting.h"
-#include "ui/skin/DetailTextButton.h"
-#include "ui/skin/DialogSkin.h"
 #include "ui/skin/ElidedText.h"
 #include "ui/skin/ImageButton.h"
-#include "ui/skin/LabelButton.h"
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinFont.h"
 #include "ui/skin/SkinTextSizes.h"
