@@ -53,17 +53,9 @@ TestCharacter heroWithRunes(int version) {
     superior.sockets = {socketed(3)};
     TestItem cursor = rune(33);
     cursor.location = 4;
-    hero.items = {rune(1),
-                  rune(1),
-                  rune(5, 4),
-                  rune(10, 5),
-                  cursor,
-                  runeword,
-                  set,
-                  superior,
-                  extended("amu", 4, properties),
-                  extended("cap", 6, properties),
-                  extended("rin", 7, properties)};
+    hero.items = {rune(1), rune(1), rune(5, 4), rune(10, 5), cursor, runeword, set, superior};
+    for (const auto& [code, quality] : {std::pair{"amu", 4}, {"cap", 6}, {"rin", 7}})
+        hero.items.push_back(extended(code, quality, properties));
     TestItem fallen = extended("cap", 1);
     fallen.location = 1;
     fallen.sockets = {rune(21)};
@@ -132,13 +124,11 @@ TEST(SaveFileStash, TabsCountTheirRunesAndTheMaterialsTabItsStacks) {
     emptyStack.stackCount = 0;
     gems.code = "gcv";
     gems.stackCount = 5;
-    const std::string modern = testing::stashFile(105, {{0, {rune(30, 5)}},
-                                                        {0, {}},
-                                                        {0, {}},
-                                                        {0, {}},
-                                                        {0, {}},
-                                                        {1, {stackOf200, emptyStack, gems}},
-                                                        {2, {}}});
+    std::vector<testing::TestStashSection> sections(5, {0, {}});
+    sections[0].items = {rune(30, 5)};
+    sections.push_back({1, {stackOf200, emptyStack, gems}});
+    sections.push_back({2, {}});
+    const std::string modern = testing::stashFile(105, sections);
     const SaveFileReading seven =
         SaveFileReader::readBytes(modern, "ModernSharedStashHardCoreV2.d2i");
     ASSERT_TRUE(seven.ok()) << seven.reason;

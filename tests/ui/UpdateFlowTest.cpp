@@ -126,6 +126,28 @@ TEST_F(UpdateFlowTest, TheIdIsKeptAcrossChecksAndNothingHappensWhenChecksAreOff)
     EXPECT_FALSE(std::filesystem::exists((userSettings.path() + "/off").toStdString()));
 }
 
+// The window owns the flow: destroying it while a server holds the connection of the check or
+// of a download ends them with it, and nothing reaches the window or the data afterwards.
+TEST_F(UpdateFlowTest, DestroyingTheWindowDuringAnExchangeIsHarmless) {
+    const std::string before = runewordFile();
+    for (const bool download : {false, true}) {
+        const LoopbackServer server({{{kHeader}, ScriptedReply::Ending::Hold}});
+        auto owner = std::make_unique<QDialog>();
+        auto* owned = new UpdateFlow(state, dialogs, *owner);
+        owned->setServer(at(server));
+        owned->versionsFound(kNewerRunewords);
+        download ? owned->run() : owned->startCheck();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return server.requests().size() == 1; }));
+        QTest::qWait(20);
+        owner.reset();
+        QTest::qWait(50);
+        EXPECT_EQ(server.connections(), 1);
+    }
+    EXPECT_EQ(dialogs.confirmations, QStringList{textOf(TextNewRunewords)});
+    EXPECT_TRUE(runewordFile() == before);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
 // The main window's part: its Update button appears with the offer, its list is refilled from
 // the data downloaded, and when the stored file cannot be loaded it ends at once without saving.
 TEST(UpdateFlowInTheMainWindow, ShowsTheOfferRefillsTheListAndEndsWhenTheDataCannotLoad) {

@@ -17,24 +17,18 @@ namespace {
 
 using namespace sockwright::testing;
 
-RuneSet runesUpTo(int highest) {
-    RuneSet runes;
-    for (int rune = 1; rune <= highest; ++rune) runes.add(rune);
-    return runes;
-}
-
 // The shipped runes and runewords; Main holds KALIYA, level 24, owning El to Dol and Lem, and
 // Ladder holds SHADE, owning everything up to Jah.
 class RunePlannerDialogTest : public ::testing::Test {
   protected:
     RunePlannerDialogTest() {
         Account* main = accounts.addAccount("Main", "USEast", "KALIYA", 24, 0, 1);
-        RuneSet stash = runesUpTo(14);
+        RuneSet stash{{0x7FF, 0x7, 0}};  // El to Dol
         stash.add(20);
         main->characters[0].runes = stash;
         followRuneBits(main->characters[0]);
         Account* ladder = accounts.addAccount("Ladder", "Europe", "SHADE", 86, 1, 1);
-        ladder->characters[0].runes = runesUpTo(31);
+        ladder->characters[0].runes = RuneSet{{0x7FF, 0x7FF, 0x1FF}};  // El to Jah
         followRuneBits(ladder->characters[0]);
         accounts.setCurrent(main, 0);
     }
