@@ -21,7 +21,7 @@ build: configure
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure
 
-# The crash-safety tests with 200 kills of a saving process each, instead of the 10 of `make test`.
+# The crash-safety test with 200 kills of a saving process, instead of the 10 of `make test`.
 stress: configure
 	@cmake --build $(BUILD_DIR) --target model_tests
 	@SOCKWRIGHT_KILL_TRIALS=200 $(BUILD_DIR)/tests/model_tests --gtest_filter='CrashSafeSaving.*'

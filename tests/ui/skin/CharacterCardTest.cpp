@@ -13,7 +13,6 @@ namespace {
 using namespace sockwright::testing;
 
 const QColor kClassColour{0, 0, 170};
-const QRect kTextArea{75, 0, 165, 80};
 
 class CharacterCardTest : public ::testing::Test {
   protected:
