@@ -6,6 +6,7 @@
 #include "SyntheticRunewords.h"
 #include "engine/PropertySearch.h"
 #include "engine/RunePlanner.h"
+#include "model/CharacterRunes.h"
 #include "model/FileContents.h"
 #include "model/RunewordFileReader.h"
 
@@ -68,6 +69,7 @@ void BM_WhoCanMake(benchmark::State& state) {
             for (int rune = 1; rune <= kRuneCount; ++rune) {
                 if (owns(random)) character.runes.add(rune);
             }
+            followRuneBits(character);
         }
     }
     Runeword spirit;

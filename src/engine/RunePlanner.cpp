@@ -97,19 +97,14 @@ RunePlan planRunes(const CharacterSelections& filters, const RuneCounts& held,
     return plan;
 }
 
-RuneCounts oneOfEachSelected(const Character& character) {
-    return RuneCounts::oneOfEach(character.runes);
-}
-
-std::vector<CharacterPlace> whoCanMake(const Runeword& runeword, const AccountList& accounts,
-                                       const RuneCountsOf& countsOf) {
+std::vector<CharacterPlace> whoCanMake(const Runeword& runeword, const AccountList& accounts) {
     std::vector<CharacterPlace> able;
     if (runeword.runeSet.empty()) return able;
     for (const auto& account : accounts.accounts()) {
         for (int slot = 0; slot < kCharacterSlots; ++slot) {
             const Character& character = account->characters[static_cast<std::size_t>(slot)];
             // A free slot keeps the runes of a new character (all of them): it is nobody.
-            if (character.inUse && shortfallOf(runeword, countsOf(character)).copies == 0)
+            if (character.inUse && shortfallOf(runeword, character.runeCounts).copies == 0)
                 able.push_back({account.get(), slot});
         }
     }

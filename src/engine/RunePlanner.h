@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -61,16 +60,9 @@ struct CharacterPlace {
     friend bool operator==(const CharacterPlace&, const CharacterPlace&) = default;
 };
 
-// The runes a character holds, for whoCanMake.
-using RuneCountsOf = std::function<RuneCounts(const Character&)>;
-
-// One of each rune the character's rune selection names.
-RuneCounts oneOfEachSelected(const Character& character);
-
-// Every character in use, on every account in list order, who holds every copy of the
-// runeword's runes.
-std::vector<CharacterPlace> whoCanMake(const Runeword& runeword, const AccountList& accounts,
-                                       const RuneCountsOf& countsOf = oneOfEachSelected);
+// Every character in use, on every account in list order, whose rune counts hold every copy of
+// the runeword's runes.
+std::vector<CharacterPlace> whoCanMake(const Runeword& runeword, const AccountList& accounts);
 
 // "realm: account: character".
 std::string characterPath(const CharacterPlace& place);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/AsciiCase.h"
+
 namespace sockwright {
 namespace {
 
@@ -11,12 +13,6 @@ std::string textOr(const std::string& text, const char* replacement) {
 
 bool isSlot(int slot) {
     return slot >= 0 && slot < kCharacterSlots;
-}
-
-bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 }  // namespace

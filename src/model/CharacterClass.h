@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace sockwright {
@@ -12,6 +13,11 @@ inline constexpr std::array<const char*, 8> kCharacterClassNames{
 
 constexpr bool isCharacterClass(std::int32_t index) {
     return index >= 0 && index < static_cast<std::int32_t>(kCharacterClassNames.size());
+}
+
+// The class's name; "?" for an index outside the table.
+constexpr const char* characterClassName(std::int32_t index) {
+    return isCharacterClass(index) ? kCharacterClassNames[static_cast<std::size_t>(index)] : "?";
 }
 
 }  // namespace sockwright

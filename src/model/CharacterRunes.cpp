@@ -15,6 +15,11 @@ void setRuneCount(Character& character, int rune, int count) {
     }
 }
 
+void setRuneCounts(Character& character, const RuneCounts& counts) {
+    for (int rune = 1; rune <= kRuneCount; ++rune)
+        setRuneCount(character, rune, counts.count(rune));
+}
+
 void followRuneBits(Character& character) {
     RuneCounts& counts = character.runeCounts;
     for (int rune = 1; rune <= kRuneCount; ++rune) {
@@ -31,20 +36,25 @@ bool isGoalName(std::string_view runeword) {
            runeword.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
 }
 
-bool pinGoal(Character& character, std::string_view runeword) {
-    if (!isGoalName(runeword)) return false;
-    auto& goals = character.goals;
-    if (std::find(goals.begin(), goals.end(), runeword) != goals.end()) return false;
+bool isPinned(const std::vector<std::string>& goals, std::string_view runeword) {
+    return std::find(goals.begin(), goals.end(), runeword) != goals.end();
+}
+
+bool pinGoal(std::vector<std::string>& goals, std::string_view runeword) {
+    if (!isGoalName(runeword) || isPinned(goals, runeword)) return false;
     goals.emplace_back(runeword);
     return true;
 }
 
-bool unpinGoal(Character& character, std::string_view runeword) {
-    auto& goals = character.goals;
+bool unpinGoal(std::vector<std::string>& goals, std::string_view runeword) {
     const auto found = std::find(goals.begin(), goals.end(), runeword);
     if (found == goals.end()) return false;
     goals.erase(found);
     return true;
+}
+
+void togglePin(std::vector<std::string>& goals, std::string_view runeword) {
+    if (!unpinGoal(goals, runeword)) pinGoal(goals, runeword);
 }
 
 }  // namespace sockwright

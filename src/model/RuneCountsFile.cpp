@@ -5,6 +5,7 @@
 
 #include "model/CharacterRunes.h"
 #include "model/FileContents.h"
+#include "model/LineCursor.h"
 #include "model/NumberReader.h"
 #include "model/StoredText.h"
 
@@ -36,17 +37,6 @@ enum RecordLine : unsigned {
     kCountsLine = 16,
     kWholeRecord = 31
 };
-
-// A line of the file, without its line feed and a carriage return before it.
-bool nextLine(std::string_view bytes, std::size_t& position, std::string_view& line) {
-    if (position >= bytes.size()) return false;
-    std::size_t end = bytes.find('\n', position);
-    if (end == std::string_view::npos) end = bytes.size();
-    line = bytes.substr(position, end - position);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    position = end + 1;
-    return true;
-}
 
 // The whole text is one number within first..last.
 std::optional<int> numberIn(std::string_view text, std::size_t& position, int first, int last) {
@@ -97,9 +87,8 @@ void takeLine(Record& record, std::string_view keyword, std::string_view value) 
 // The whole records of the file; none when it is not of this format and version.
 std::vector<Record> readRecords(std::string_view bytes) {
     std::vector<Record> records;
-    std::size_t position = 0;
-    std::string_view line;
-    if (!nextLine(bytes, position, line) || line != kVersionLine) return records;
+    LineCursor lines(bytes);
+    if (lines.atEnd() || lines.next() != kVersionLine) return records;
     Record record;
     bool inRecord = false;  // lines before the first record are passed over
     const auto finish = [&] {
@@ -108,7 +97,8 @@ std::vector<Record> readRecords(std::string_view bytes) {
         }
         record = Record{};
     };
-    while (nextLine(bytes, position, line)) {
+    while (!lines.atEnd()) {
+        const std::string_view line = lines.next();
         const std::size_t blank = line.find(' ');
         const std::string_view keyword = line.substr(0, blank);
         const std::string_view value =
@@ -161,7 +151,7 @@ void give(Record& record, Seat& seat) {
     character.runeCounts = record.counts;
     followRuneBits(character);
     character.goals.clear();
-    for (const std::string& goal : record.goals) pinGoal(character, goal);
+    for (const std::string& goal : record.goals) pinGoal(character.goals, goal);
     record.used = true;
     seat.taken = true;
 }
@@ -259,18 +249,15 @@ int applyRuneCountsText(std::string_view bytes, AccountList& accounts) {
 void loadRuneCounts(ProgramState& state) {
     const std::filesystem::path file = runeCountsFilePath(state);
     const FileContents contents = readWholeFile(file);
-    std::error_code error;
     if (contents.status != FileReadStatus::Read) {
         // One that is there but cannot be read is not replaced unseen.
+        std::error_code error;
         state.settings.keepCountsBackupBeforeSave = std::filesystem::exists(file, error);
         return;
     }
     applyRuneCountsText(contents.bytes, state.accounts);
     // Nor one of another format or a later version.
-    std::size_t position = 0;
-    std::string_view line;
-    state.settings.keepCountsBackupBeforeSave =
-        !nextLine(contents.bytes, position, line) || line != kVersionLine;
+    state.settings.keepCountsBackupBeforeSave = LineCursor(contents.bytes).next() != kVersionLine;
 }
 
 SaveResult saveRuneCounts(ProgramState& state, const FileSystemCalls& calls) {

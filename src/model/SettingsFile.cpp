@@ -34,19 +34,6 @@ std::uint32_t hexOr(std::string_view text, std::uint32_t fallback) {
     return readHexadecimal(text, at, value, Overflow::Fail) ? value : fallback;
 }
 
-// ---- Texts ---------------------------------------------------------------------------------
-
-bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    const auto lower = [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    };
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
-
 // ---- Lines written -------------------------------------------------------------------------
 
 void appendLine(std::string& out, std::string_view line) {
@@ -159,10 +146,7 @@ bool readAccountBlocks(std::string_view buffer, std::size_t& position, AccountLi
         Account& account = accounts.appendAccount();
         account.name = storedText(name, kNoName);
         account.realm = storedText(realm, kNoRealm);
-        if (equalsIgnoringAsciiCase(account.name, wantedName) &&
-            equalsIgnoringAsciiCase(account.realm, wantedRealm)) {
-            matched = &account;
-        }
+        if (AccountList::isNamed(account, wantedName, wantedRealm)) matched = &account;
         for (Character& slot : account.characters) {
             if (!readSlot(buffer, position, slot)) return false;
         }
@@ -234,10 +218,7 @@ void bringSlotsIntoRange(Account& account) {
 // that has them: the account that becomes current once this one has been saved as current.
 Account* lastAccountNamedLike(const AccountList& accounts, Account* account) {
     for (auto it = accounts.accounts().rbegin(); it != accounts.accounts().rend(); ++it) {
-        if (equalsIgnoringAsciiCase((*it)->name, account->name) &&
-            equalsIgnoringAsciiCase((*it)->realm, account->realm)) {
-            return it->get();
-        }
+        if (AccountList::isNamed(**it, account->name, account->realm)) return it->get();
     }
     return account;
 }

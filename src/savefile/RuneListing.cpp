@@ -3,15 +3,6 @@
 #include "model/CharacterClass.h"
 
 namespace sockwright::savefile {
-namespace {
-
-std::string className(int characterClass) {
-    return isCharacterClass(characterClass)
-               ? kCharacterClassNames[static_cast<std::size_t>(characterClass)]
-               : "?";
-}
-
-}  // namespace
 
 std::string runeListing(const std::string& shownPath, const SaveFileReading& reading,
                         const RuneTable& runes) {
@@ -19,8 +10,8 @@ std::string runeListing(const std::string& shownPath, const SaveFileReading& rea
     if (!reading.ok()) return text + "error: " + reading.reason + "\n";
     const SaveFileSummary& summary = *reading.summary;
     if (summary.kind == SaveFileKind::Character) {
-        text += "character: " + summary.name + " " + className(summary.characterClass) + " " +
-                std::to_string(summary.level) + "\n";
+        text += "character: " + summary.name + " " + characterClassName(summary.characterClass) +
+                " " + std::to_string(summary.level) + "\n";
     } else {
         text += std::string("stash: ") + (summary.hardcore ? "hardcore" : "softcore") + "\n";
     }

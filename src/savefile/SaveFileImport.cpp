@@ -1,27 +1,10 @@
 #include "savefile/SaveFileImport.h"
 
-#include <algorithm>
-#include <cctype>
-#include <string_view>
-
+#include "model/AsciiCase.h"
 #include "model/CharacterRunes.h"
 #include "model/CharacterType.h"
 
 namespace sockwright::savefile {
-namespace {
-
-bool sameName(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
-}
-
-void setCounts(Character& character, const RuneCounts& counts) {
-    for (int rune = 1; rune <= kRuneCount; ++rune)
-        setRuneCount(character, rune, counts.count(rune));
-}
-
-}  // namespace
 
 int characterTypeOf(const SaveFileSummary& character) {
     if (character.hardcore) return kHardcoreCharacter;
@@ -32,7 +15,8 @@ std::optional<ImportTarget> importTarget(const Account& account, const SaveFileS
     std::optional<int> freeSlot;
     for (int index = 0; index < kCharacterSlots; ++index) {
         const Character& held = account.characters[static_cast<std::size_t>(index)];
-        if (held.inUse && sameName(held.name, character.name)) return ImportTarget{index, true};
+        if (held.inUse && equalIgnoringAsciiCase(held.name, character.name))
+            return ImportTarget{index, true};
         if (!held.inUse && !freeSlot) freeSlot = index;
     }
     if (!freeSlot) return std::nullopt;
@@ -52,7 +36,7 @@ std::optional<int> importCharacter(AccountList& accounts, Account& account,
         accounts.addCharacter(account, character.name, character.level, character.characterClass,
                               type);
     }
-    setCounts(account.characters[static_cast<std::size_t>(target->slot)], character.allLoose());
+    setRuneCounts(account.characters[static_cast<std::size_t>(target->slot)], character.allLoose());
     return target->slot;
 }
 
@@ -63,7 +47,7 @@ void importStash(Character& character, const SaveFileSummary& stash, StashImport
             counts.add(rune, character.runeCounts.count(rune));
         }
     }
-    setCounts(character, counts);
+    setRuneCounts(character, counts);
 }
 
 }  // namespace sockwright::savefile

@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QPainter>
 #include <QString>
-#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -324,8 +323,7 @@ void MainWindow::selectRunes() {
     if (dialogs_.runDialog(dialog) != QDialog::Accepted) return;
     model_->clear();
     character.runes = dialog.runes();
-    for (int rune = 1; rune <= kRuneCount; ++rune)
-        setRuneCount(character, rune, dialog.runeCounts().count(rune));
+    setRuneCounts(character, dialog.runeCounts());
     character.runeCountFilter = dialog.runeCountFilter();
     character.runeLogic = dialog.runeLogic();
     refreshRunewordList();
@@ -388,8 +386,7 @@ void MainWindow::openPlanner(const Runeword* shown) {
 void MainWindow::togglePinSelected() {
     const Runeword* runeword = list_->selectedRuneword();
     if (runeword == nullptr || state_.accounts.currentAccount() == nullptr) return;
-    Character& character = state_.accounts.currentCharacterRecord();
-    if (!unpinGoal(character, runeword->name)) pinGoal(character, runeword->name);
+    togglePin(state_.accounts.currentCharacterRecord().goals, runeword->name);
 }
 
 void MainWindow::openGamePage() {
@@ -490,11 +487,9 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
         showSelectedRuneword();
         const Runeword* runeword = list_->selectedRuneword();
         const bool current = state_.accounts.currentAccount() != nullptr;
-        bool pinned = false;
-        if (current && runeword != nullptr) {
-            const std::vector<std::string>& goals = state_.accounts.currentCharacterRecord().goals;
-            pinned = std::find(goals.begin(), goals.end(), runeword->name) != goals.end();
-        }
+        const bool pinned =
+            current && runeword != nullptr &&
+            isPinned(state_.accounts.currentCharacterRecord().goals, runeword->name);
         rowMenu_->showGoal(pinned, current);
         rowMenu_->popup(list_->viewport()->mapToGlobal(rowPoint));
         return;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/RunePlanner.h"
+#include "model/CharacterRunes.h"
 #include "support/MakeRuneword.h"
 #include "support/ShippedData.h"
 
@@ -119,12 +120,12 @@ TEST(RunePlannerTest, TheRuneCountFilterLimitsEveryList) {
 TEST(RunePlannerTest, WhoCanMakeLooksAtEveryCharacterInUseOnEveryAccount) {
     AccountList accounts;
     Account* main = accounts.addAccount("Main", "USEast", "SORC", 90, 1, 1);
-    main->characters[0].runes = holding({1}).owned();
+    setRuneCounts(main->characters[0], holding({1}));
     accounts.addCharacter(*main, "PALA", 80, 3, 1);  // a new character owns every rune
     Account* second = accounts.addAccount("Second", "Europe", "NECRO", 70, 2, 1);
-    second->characters[0].runes = holding({1, 2}).owned();
+    setRuneCounts(second->characters[0], holding({1, 2}));
     accounts.addCharacter(*second, "ZON", 60, 0, 1);
-    second->characters[1].runes = holding({2, 3}).owned();
+    setRuneCounts(second->characters[1], holding({2, 3}));
     // Free slots keep a new character's runes, all of them; they are nobody.
     ASSERT_FALSE(second->characters[2].inUse);
 
@@ -133,15 +134,17 @@ TEST(RunePlannerTest, WhoCanMakeLooksAtEveryCharacterInUseOnEveryAccount) {
     ASSERT_EQ(able, (std::vector<CharacterPlace>{{main, 1}, {second, 0}}));
     EXPECT_EQ(characterPath(able[1]), "Europe: Second: NECRO");
 
-    // Given counts, a rune used twice needs two.
-    const auto twoOfEachSelected = [](const Character& character) {
-        RuneCounts held = RuneCounts::oneOfEach(character.runes);
-        for (int rune = 1; rune <= kRuneCount; ++rune) held.add(rune, held.count(rune));
-        return held;
-    };
+    // A rune used twice needs two.
     const Runeword elElEld = makeRuneword("ElElEld", {1, 2, 1});
     EXPECT_EQ(whoCanMake(elElEld, accounts), (std::vector<CharacterPlace>{}));
-    EXPECT_EQ(whoCanMake(elElEld, accounts, twoOfEachSelected), able);
+    for (const auto& account : accounts.accounts()) {
+        for (Character& character : account->characters) {
+            RuneCounts twice = character.runeCounts;
+            for (int rune = 1; rune <= kRuneCount; ++rune) twice.add(rune, twice.count(rune));
+            setRuneCounts(character, twice);
+        }
+    }
+    EXPECT_EQ(whoCanMake(elElEld, accounts), able);
 }
 
 }  // namespace

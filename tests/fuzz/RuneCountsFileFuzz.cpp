@@ -48,7 +48,7 @@ FUZZ_TARGET(bytes) {
         FUZZ_CHECK(character.selections() == roster[i].selections());
         FUZZ_CHECK(character.runeCounts.owned() == RuneCounts::oneOfEach(character.runes).owned());
         Character repinned;
-        for (const std::string& goal : character.goals) FUZZ_CHECK(pinGoal(repinned, goal));
+        for (const std::string& goal : character.goals) FUZZ_CHECK(pinGoal(repinned.goals, goal));
     }
 
     AccountList written;

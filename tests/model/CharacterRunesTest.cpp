@@ -26,11 +26,11 @@ TEST(CharacterRunesTest, ACountSetsItsBitAndBitsSetTheirCounts) {
 TEST(CharacterRunesTest, GoalsKeepTheirOrderAndHoldEachRunewordOnce) {
     Character character;
     for (const char* goal : {"Spirit", "Insight", "Spirit", "", "Two\nLines"}) {
-        pinGoal(character, goal);
+        pinGoal(character.goals, goal);
     }
-    EXPECT_TRUE(unpinGoal(character, "Spirit"));
-    EXPECT_FALSE(unpinGoal(character, "Spirit"));
-    EXPECT_TRUE(pinGoal(character, "Spirit"));
+    EXPECT_TRUE(unpinGoal(character.goals, "Spirit"));
+    EXPECT_FALSE(unpinGoal(character.goals, "Spirit"));
+    EXPECT_TRUE(pinGoal(character.goals, "Spirit"));
     EXPECT_EQ(character.goals, (std::vector<std::string>{"Insight", "Spirit"}));
 }
 

@@ -53,9 +53,9 @@ struct GalleryAccounts {
         for (const auto& [rune, count] :
              {std::pair(1, 9), {2, 7}, {3, 5}, {6, 4}, {8, 6}, {9, 3}, {14, 4}})
             setRuneCount(kaliya, rune, count);
-        pinGoal(kaliya, "Spirit");
-        pinGoal(kaliya, "Insight");
-        pinGoal(kaliya, "Authority");
+        pinGoal(kaliya.goals, "Spirit");
+        pinGoal(kaliya.goals, "Insight");
+        pinGoal(kaliya.goals, "Authority");
         Account* ladder = list.addAccount("Ladder", "Europe", "SHADE", 86, 1, 1);
         ladder->characters[0].runes = runesUpTo(31);
         followRuneBits(ladder->characters[0]);

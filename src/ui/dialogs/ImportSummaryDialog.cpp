@@ -84,11 +84,7 @@ QString slotLine(const Account& account, const SaveFileSummary& character) {
 
 QString characterSummary(const SaveFileSummary& character, const RuneTable& runes,
                          const Account& account) {
-    const QString className =
-        isCharacterClass(character.characterClass)
-            ? QLatin1String(
-                  kCharacterClassNames[static_cast<std::size_t>(character.characterClass)])
-            : QStringLiteral("?");
+    const QLatin1String className(characterClassName(character.characterClass));
     const int type = savefile::characterTypeOf(character);
     QString typeText = QLatin1String(kCharacterTypeNames[static_cast<std::size_t>(type)]);
     if (character.hardcore && character.expansion) typeText += QStringLiteral(" EXPANSION");

@@ -291,7 +291,7 @@ void RunePlannerDialog::placeControls() {
 }
 
 void RunePlannerDialog::connectCommands() {
-    for (PlannerList* list : {canMake_, cube_, oneAway_, found_, goalsList_}) {
+    for (PlannerList* list : runewordLists()) {
         connect(list, &PlannerList::rowSelected, this,
                 [this, list](int row) { listSelected(list, row); });
         // Enter on a runeword goes on to the characters who could make it; on a rune of the
@@ -408,7 +408,7 @@ void RunePlannerDialog::listSelected(PlannerList* list, int row) {
     const PlannerRow* selected = list->rowAt(row);
     if (selected == nullptr || selected->runeword == nullptr) return;
     // One runeword is shown at a time: the other runeword lists let go of theirs.
-    for (PlannerList* other : {canMake_, cube_, oneAway_, found_, goalsList_}) {
+    for (PlannerList* other : runewordLists()) {
         if (other != list) other->clearSelectedRow();
     }
     showRuneword(*selected->runeword, selected->highlightedLines);
@@ -422,8 +422,7 @@ void RunePlannerDialog::showRuneword(const Runeword& runeword, std::vector<int> 
     showPinState();
 
     std::vector<PlannerRow> able;
-    const auto held = [](const Character& character) { return character.runeCounts; };
-    for (const CharacterPlace& place : whoCanMake(runeword, accounts_, held)) {
+    for (const CharacterPlace& place : whoCanMake(runeword, accounts_)) {
         PlannerRow row;
         row.kind = PlannerRow::Kind::Character;
         row.text = fromLocalBytes(characterPath(place));
@@ -462,20 +461,14 @@ void RunePlannerDialog::showCubePlan(const Runeword& runeword) {
 }
 
 void RunePlannerDialog::togglePinShown() {
-    if (shown_ == nullptr || character_ == nullptr || !isGoalName(shown_->name)) return;
-    const auto goal = std::find(goals_.begin(), goals_.end(), shown_->name);
-    if (goal != goals_.end()) {
-        goals_.erase(goal);
-    } else {
-        goals_.push_back(shown_->name);
-    }
+    if (shown_ == nullptr || character_ == nullptr) return;
+    togglePin(goals_, shown_->name);
     showGoals();
     showPinState();
 }
 
 void RunePlannerDialog::showPinState() {
-    const bool pinned =
-        shown_ != nullptr && std::find(goals_.begin(), goals_.end(), shown_->name) != goals_.end();
+    const bool pinned = shown_ != nullptr && isPinned(goals_, shown_->name);
     setLabelText(*pin_, pinned ? QStringLiteral("UNPIN (ALT+P)") : QStringLiteral("PIN (ALT+P)"));
     pin_->setTextColour(shown_ != nullptr && character_ != nullptr ? kWhite : kGrey);
 }

@@ -79,6 +79,10 @@ class RunePlannerDialog : public SkinnedDialog {
     void fillPlanLists();
     void showFound();
     void listSelected(PlannerList* list, int row);
+    // The lists whose rows are runewords, each showing its selected one in the details.
+    std::array<PlannerList*, 5> runewordLists() const {
+        return {canMake_, cube_, oneAway_, found_, goalsList_};
+    }
     void clearDetails();
     void chooseCharacter(int row);
     void showCubePlan(const Runeword& runeword);

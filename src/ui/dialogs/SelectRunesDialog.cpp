@@ -265,7 +265,7 @@ void SelectRunesDialog::setRuneLogic(RuneLogic runeLogic) {
 }
 
 void SelectRunesDialog::setRuneCounts(const RuneCounts& counts) {
-    for (int rune = 1; rune <= kRuneCount; ++rune) setRuneCount(draft_, rune, counts.count(rune));
+    sockwright::setRuneCounts(draft_, counts);
     setRunes(draft_.runes);
     showCounts();
 }

@@ -39,9 +39,9 @@ constexpr int kHighestLevel = 99;
 
 // "LEVEL 12 SORCERESS"; "?" for a class outside the table.
 QString levelLine(int level, int characterClass) {
-    const char* className =
-        isCharacterClass(characterClass) ? kCharacterClassNames[characterClass] : "?";
-    return QStringLiteral("LEVEL %1 %2").arg(level).arg(QLatin1String(className));
+    return QStringLiteral("LEVEL %1 %2")
+        .arg(level)
+        .arg(QLatin1String(characterClassName(characterClass)));
 }
 
 QString typeLine(int characterType) {
