@@ -10,11 +10,8 @@
 #include <filesystem>
 #include <functional>
 
-#include "Texts.h"
 #include "model/CharacterRunes.h"
 #include "ui/ProgramStart.h"
-#include "ui/dialogs/AboutDialog.h"
-#include "ui/dialogs/AboutTextDialog.h"
 #include "ui/skin/SkinFont.h"
 
 namespace sockwright {
@@ -25,10 +22,7 @@ using testing::MainWindowTest;
 using testing::RecordingDialogService;
 using testing::RuntimeFolder;
 using testing::StartedWindow;
-
-QString textOf(int id) {
-    return QString::fromLatin1(text(id).data(), static_cast<qsizetype>(text(id).size()));
-}
+using testing::textOf;
 
 // Every caption's mnemonic clicks its button, and each command reaches the dialog service once;
 // Update is hidden and disabled at the start, so Alt+U belongs to Up alone. Names, realms and

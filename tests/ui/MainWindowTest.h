@@ -4,6 +4,7 @@
 
 #include "RecordingDialogService.h"
 #include "RuntimeFolder.h"
+#include "Texts.h"
 #include "support/FindControl.h"
 #include "support/LoopbackServer.h"
 #include "ui/MainWindow.h"
@@ -12,6 +13,7 @@
 #include "ui/skin/DetailTextButton.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/LabelButton.h"
+#include "ui/skin/LocalText.h"
 #include "ui/skin/RuneToggleButton.h"
 #include "update/UpdateServer.h"
 
@@ -22,6 +24,10 @@ namespace sockwright::testing {
 inline UpdateServer noUpdateServer() {
     static const ClosedPort port;
     return {QStringLiteral("127.0.0.1"), port.port(), std::chrono::seconds(30)};
+}
+
+inline QString textOf(int id) {
+    return fromLocalBytes(text(id));
 }
 
 // The names of the runewords a window lists, top to bottom.

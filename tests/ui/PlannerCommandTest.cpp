@@ -22,8 +22,7 @@ class PlannerCommandTest : public testing::MainWindowTest {
     // A second account whose one character owns Jah, Ith and Ber: the runes of Enigma.
     Account* addEnigmaOwner() {
         Account* ladder = window.state().accounts.addAccount("Ladder", "Europe", "SHADE", 86, 1, 1);
-        ladder->characters[0].runes = RuneSet{};
-        for (int rune : {31, 6, 30}) ladder->characters[0].runes.add(rune);
+        ladder->characters[0].runes = RuneSet{{0x20, 0, 0x180}};  // Ith; Ber and Jah
         followRuneBits(ladder->characters[0]);
         return ladder;
     }

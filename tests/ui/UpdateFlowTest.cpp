@@ -11,19 +11,17 @@
 #include <filesystem>
 
 #include "MainWindowTest.h"
-#include "Texts.h"
 #include "model/FileContents.h"
 #include "model/RuneDataLoader.h"
-#include "support/LoopbackServer.h"
 #include "support/RecordingMessageSink.h"
 #include "ui/UpdateFlow.h"
-#include "ui/skin/LocalText.h"
 
 namespace sockwright {
 namespace {
 
 using testing::LoopbackServer;
 using testing::ScriptedReply;
+using testing::textOf;
 
 const std::string kHeader = "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n";
 // The shipped program is 1.1.3 and its runeword data 1.0.0.
@@ -35,10 +33,6 @@ ScriptedReply answer(const std::string& body) {
 
 UpdateServer at(const LoopbackServer& server) {
     return {QStringLiteral("127.0.0.1"), server.port(), std::chrono::seconds(5)};
-}
-
-QString textOf(int id) {
-    return fromLocalBytes(text(id));
 }
 
 std::string runewordFile() {

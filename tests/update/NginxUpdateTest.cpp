@@ -5,7 +5,6 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
-#include <QSignalSpy>
 #include <filesystem>
 #include <optional>
 #include <thread>

@@ -5,7 +5,6 @@
 #include <QDialog>
 #include <QFontMetrics>
 #include <QLabel>
-#include <memory>
 #include <string>
 
 #include "model/RuneTable.h"
